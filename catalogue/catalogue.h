@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "catalogue/scriptentry.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The 208 catalogue entries, read-only. Parsed once, on first use, from the entry files
+// compiled into the program (or, for tools, from a content folder on disk).
+class Catalogue {
+public:
+    // Reads the compiled-in entry files.
+    Catalogue() = default;
+    // Reads <contentDir>/<category folder>/<window>.txt instead.
+    explicit Catalogue(const QString& contentDir);
+
+    const ScriptEntry* entry(const QString& formName) const;
+    // All entries in catalogue order.
+    QList<const ScriptEntry*> entries() const;
+    // One message per file that is missing or malformed ("<file>:<line>: <message>").
+    QStringList errors() const;
+
+    // The text of a secondary window (frmAdditionalImage6, frmImage7instructions, frmTextover).
+    QString secondaryText(const QString& windowName) const;
+
+private:
+    void ensureLoaded() const;
+
+    QString m_contentDir; // empty: compiled-in resources
+    mutable bool m_loaded = false;
+    mutable QList<ScriptEntry> m_entries;
+    mutable QHash<QString, int> m_byName;
+    mutable QStringList m_errors;
+};

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "catalogue/scriptentry.h"
+
+#include <QString>
+
+// Builds an entry's sample page from its own code blocks.
+namespace SamplePage {
+
+QString generate(const ScriptEntry& entry);
+
+// A page for entries whose texts are still being written.
+QString placeholder(const ScriptEntry& entry);
+
+} // namespace SamplePage

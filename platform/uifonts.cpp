@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/uifonts.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QtMath>
+
+namespace UiFonts {
+
+namespace {
+QString g_family;
+}
+
+void install() {
+    if (!g_family.isEmpty())
+        return;
+    const int regular =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(regular);
+    g_family = families.isEmpty() ? QStringLiteral("Sans Serif") : families.first();
+    QApplication::setFont(font(8.25));
+}
+
+QString family() {
+    return g_family.isEmpty() ? QStringLiteral("Liberation Sans") : g_family;
+}
+
+QFont font(qreal points, bool bold) {
+    QFont f(family());
+    f.setPixelSize(qRound(points * 96.0 / 72.0));
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+} // namespace UiFonts

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class SettingsStore;
+class ShellOpener;
+class MessageBoxes;
+class ProgramLauncher;
+class SystemRegistry;
+class WindowRegistry;
+class Catalogue;
+class MDIFormMain;
+class frmMain;
+class SkinService;
+class MyScriptsService;
+
+// The outside world and the few shared windows, handed to every window that needs them.
+// The program fills it with real adapters; tests fill it with doubles.
+struct AppContext {
+    SettingsStore* store = nullptr;
+    ShellOpener* shell = nullptr;
+    MessageBoxes* messages = nullptr;
+    ProgramLauncher* launcher = nullptr;
+    SystemRegistry* systemRegistry = nullptr;
+    WindowRegistry* windows = nullptr;
+    const Catalogue* catalogue = nullptr;
+
+    MDIFormMain* frame = nullptr;
+    frmMain* main = nullptr;
+
+    // Filled by the subsystems that provide them; absent services leave their commands inert.
+    SkinService* skins = nullptr;
+    MyScriptsService* myScripts = nullptr;
+};

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/application.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/viewerregistration.h"
+#include "help/helpregistration.h"
+#include "myscripts/myscriptsregistration.h"
+#include "shell/frmmain.h"
+#include "shell/mdiformmain.h"
+#include "shell/skinsregistration.h"
+#include "shell/windowregistry.h"
+#include "webtools/webtoolsregistration.h"
+
+#include <QListWidget>
+#include <QMenuBar>
+
+Application::Application(const AppContext& base, QObject* parent)
+    : QObject(parent)
+    , m_context(base)
+    , m_catalogue(std::make_unique<Catalogue>())
+    , m_windows(std::make_unique<WindowRegistry>()) {
+    m_context.catalogue = m_catalogue.get();
+    m_context.windows = m_windows.get();
+
+    m_context.frame = new MDIFormMain(m_context);
+    m_context.frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_windows->setMdiArea(m_context.frame->mdiArea());
+
+    m_windows->registerWindow(QStringLiteral("frmMain"), WindowRegistry::Placement::FrameChild,
+                              [this] { return new frmMain(m_context); });
+
+    registerSkins(m_context, this);
+    registerCatalogueWindows(m_context, this);
+    registerMyScripts(m_context, this);
+    registerWebTools(m_context, this);
+    registerHelpWindows(m_context, this);
+}
+
+Application::~Application() {
+    delete m_context.frame;
+}
+
+void Application::start() {
+    m_context.frame->MDIForm_Load();
+    m_context.main = static_cast<frmMain*>(m_windows->show(QStringLiteral("frmMain")));
+    m_context.frame->setMenuBar(m_context.main->menuBar());
+    m_context.main->menuBar()->show();
+    m_context.main->Form_Load();
+    m_context.frame->show();
+    m_windows->raiseWindow(m_context.main);
+    m_context.main->List1()->setFocus();
+}

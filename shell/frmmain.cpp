@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/frmmain.h"
+
+#include "platform/messageboxes.h"
+#include "platform/twips.h"
+
+#include "catalogue/catalogueindex.h"
+#include "shell/appcontext.h"
+#include "shell/applifecycle.h"
+#include "shell/services.h"
+#include "shell/windowregistry.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+const QString kSkinFailure =
+    QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!");
+const QString kSkinFailureTitle = QStringLiteral("Tagloom Error!");
+
+// A flat grey button that shows its background colour, with a classic raised edge.
+const char kGreyButtonStyle[] =
+    "QPushButton { background-color: rgb(192,192,192); color: black;"
+    " border: 1px solid; border-color: #ffffff #404040 #404040 #ffffff; padding: 0px; }"
+    "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }"
+    "QPushButton:focus { outline: none; border-color: #000000; }";
+
+} // namespace
+
+frmMain::frmMain(AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_skin(QStringLiteral(":/assets/skins/skin1.png")) {
+    setObjectName(QStringLiteral("frmMain"));
+    setFixedSize(designedClientSize());
+    setAutoFillBackground(false);
+    buildControls();
+    buildMenus();
+}
+
+QSize frmMain::designedClientSize() {
+    return Twips::size(5385, 5685);
+}
+
+void frmMain::buildControls() {
+    m_image1 = new QLabel(this);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setGeometry(Twips::rect(1500, 240, 2235, 750));
+    m_image1->setPixmap(QPixmap(QStringLiteral(":/assets/logo.png")));
+    m_image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_list1 = new QListWidget(this);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setGeometry(Twips::rect(660, 1140, 4035, 2205));
+    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list1->setSortingEnabled(false);
+    m_list1->setUniformItemSizes(true);
+    m_list1->viewport()->installEventFilter(this);
+
+    m_cmbCategories = new QComboBox(this);
+    m_cmbCategories->setObjectName(QStringLiteral("CmbCategories"));
+    m_cmbCategories->setGeometry(Twips::rect(660, 3420, 4035, 315));
+    m_cmbCategories->setEditable(false);
+    m_cmbCategories->setMaxVisibleItems(17);
+    m_cmbCategories->setStyleSheet(QStringLiteral("QComboBox { background: white; }"));
+    for (int i = 0; i < CatalogueIndex::categoryCount(); ++i)
+        m_cmbCategories->addItem(CatalogueIndex::category(i).caption);
+    m_cmbCategories->setCurrentIndex(-1);
+    connect(m_cmbCategories, &QComboBox::currentIndexChanged, this, &frmMain::CmbCategories_Click);
+
+    m_command1 = new QPushButton(QStringLiteral("Cool Web Elements For Your Web Site!"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(Twips::rect(660, 3960, 4005, 315));
+    m_command1->setStyleSheet(QString::fromLatin1(kGreyButtonStyle));
+    connect(m_command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+
+    m_cmdbrowser = new QPushButton(QStringLiteral("Tagloom Quick Web Browser"), this);
+    m_cmdbrowser->setObjectName(QStringLiteral("cmdbrowser"));
+    m_cmdbrowser->setGeometry(Twips::rect(660, 4320, 4005, 315));
+    m_cmdbrowser->setStyleSheet(QString::fromLatin1(kGreyButtonStyle));
+    connect(m_cmdbrowser, &QPushButton::clicked, this, &frmMain::cmdbrowser_Click);
+
+    m_label1 = new QLabel(QStringLiteral("v2.0"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(Twips::rect(60, 5400, 315, 195));
+    m_label1->setAttribute(Qt::WA_TranslucentBackground);
+    m_label1->setStyleSheet(
+        QStringLiteral("QLabel { color: rgb(128,128,128); background: transparent; }"));
+
+    // Tab positions: List1 0, CmbCategories 1, cmdbrowser 2, Command1 4.
+    setTabOrder(m_list1, m_cmbCategories);
+    setTabOrder(m_cmbCategories, m_cmdbrowser);
+    setTabOrder(m_cmdbrowser, m_command1);
+}
+
+void frmMain::buildMenus() {
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("frmMainMenuBar"));
+    m_menuBar->hide(); // the frame takes it over; until then it must not cover the list
+
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
+                          std::function<void()> handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, std::move(handler));
+        return action;
+    };
+    auto addLine = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+    auto skin = [this](int n) {
+        return [this, n] {
+            if (m_context.skins)
+                m_context.skins->chooseSkin(n);
+        };
+    };
+
+    QMenu* mnuMain = m_menuBar->addMenu(QStringLiteral("&Main"));
+    mnuMain->setObjectName(QStringLiteral("mnuMain"));
+    addItem(mnuMain, "mnuOverview", QStringLiteral("&Program Overview"),
+            [this] { showWindow(QStringLiteral("frmProg")); });
+    addItem(mnuMain, "mnuNew", QStringLiteral("&New in this Version"),
+            [this] { showWindow(QStringLiteral("frmAboutMe")); });
+    addLine(mnuMain, "mnuline4");
+    addItem(mnuMain, "mnuMyScripts", QStringLiteral("&My Scripts!"),
+            [this] { m_cmbCategories->setCurrentIndex(MyScriptsCategory); });
+    addItem(mnuMain, "mnuClearAll", QStringLiteral("&Clear All Entries"), [this] {
+        if (m_context.myScripts)
+            m_context.myScripts->clearAllEntries();
+    });
+    addLine(mnuMain, "mnuline3");
+    addItem(mnuMain, "mnuExit", QStringLiteral("&Exit"), [] { AppLifecycle::endProgram(); });
+
+    QMenu* mnuTools = m_menuBar->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    QMenu* mnuSkin = mnuTools->addMenu(QStringLiteral("&Skin Chooser"));
+    mnuSkin->setObjectName(QStringLiteral("mnuSkin"));
+    addItem(mnuSkin, "mnuSkin1", QStringLiteral("&Default Skin"), skin(1));
+    addItem(mnuSkin, "mnuSkin2", QStringLiteral("&Light Wave"), skin(2));
+    addItem(mnuSkin, "mnuSkin3", QStringLiteral("&Horizon Blue"), skin(3));
+    addItem(mnuSkin, "mnuSkin5", QStringLiteral("&Battle Field"), skin(5));
+    addItem(mnuSkin, "mnuSkin4", QStringLiteral("&Animal Farm"), skin(4));
+    addLine(mnuTools, "mnuLine2");
+    addItem(mnuTools, "mnuElements", QStringLiteral("&Web Elements"),
+            [this] { showWindow(QStringLiteral("frmWE")); });
+    addItem(mnuTools, "mnuBrowser", QStringLiteral("&Quick Browser"),
+            [this] { showWindow(QStringLiteral("frmBrowser")); });
+
+    QMenu* mnuHelp = m_menuBar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(mnuHelp, "mnuGeneral", QStringLiteral("&General Help"),
+            [this] { showWindow(QStringLiteral("frmHelp")); });
+    addItem(mnuHelp, "mnuBeginners", QStringLiteral("&Help for Beginners"),
+            [this] { showWindow(QStringLiteral("frmBegin")); });
+    addLine(mnuHelp, "mnuline");
+    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About"),
+            [this] { showWindow(QStringLiteral("frmAbout")); });
+}
+
+void frmMain::showWindow(const QString& name) {
+    if (m_context.windows)
+        m_context.windows->show(name);
+}
+
+QString frmMain::selectedRowText() const {
+    const auto selected = m_list1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void frmMain::appendRow(const QString& text) {
+    m_list1->addItem(text);
+}
+
+void frmMain::setSkinPicture(const QPixmap& picture) {
+    m_skin = picture;
+    update();
+}
+
+void frmMain::Form_Load() {
+    bool ok = true;
+    try {
+        m_cmbCategories->setCurrentIndex(0);
+        if (m_context.skins)
+            ok = m_context.skins->applySavedSkin();
+    } catch (...) {
+        ok = false;
+    }
+    if (!ok && m_context.messages)
+        m_context.messages->inform(this, kSkinFailureTitle, kSkinFailure,
+                                   MessageBoxes::Icon::Warning);
+    m_list1->setFocus();
+}
+
+void frmMain::CmbCategories_Click(int index) {
+    if (index >= 0 && index < CatalogueIndex::catalogueCategoryCount()) {
+        m_list1->clear();
+        const auto titles = CatalogueIndex::titlesOf(index);
+        for (const QString& title : titles)
+            m_list1->addItem(title);
+    } else if (index == MyScriptsCategory) {
+        if (m_context.myScripts)
+            m_context.myScripts->fillList(m_list1);
+        else
+            m_list1->clear();
+    } else {
+        return;
+    }
+    m_list1->clearSelection();
+    m_list1->setCurrentRow(-1, QItemSelectionModel::Clear);
+}
+
+void frmMain::List1_DblClick() {
+    const QString text = selectedRowText();
+    const QString window = CatalogueIndex::windowOf(text);
+    if (!window.isEmpty()) {
+        showWindow(window);
+        return;
+    }
+    if (m_context.myScripts)
+        m_context.myScripts->dispatch(text);
+}
+
+void frmMain::Command1_Click() {
+    showWindow(QStringLiteral("frmWE"));
+    WindowRegistry::hideWindow(this);
+}
+
+void frmMain::cmdbrowser_Click() {
+    showWindow(QStringLiteral("frmBrowser"));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A double-click anywhere in the list acts on the selected row, like the original list.
+    if (watched == m_list1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        m_list1->viewport()->removeEventFilter(this);
+        QCoreApplication::sendEvent(watched, event);
+        m_list1->viewport()->installEventFilter(this);
+        List1_DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(224, 224, 224));
+    if (!m_skin.isNull())
+        painter.drawPixmap(0, 0, m_skin);
+    painter.setPen(QPen(Qt::black, 1));
+    for (const int y : {3900, 4680})
+        painter.drawLine(Twips::point(660, y), Twips::point(4680, y));
+}
+
+void frmMain::closeEvent(QCloseEvent*) {
+    AppLifecycle::endProgram();
+}
