@@ -95,6 +95,8 @@ QImage logo() {
     // it stays strong on the pale skins.
     QPainterPath tag = textPath(QStringLiteral("Tag"), 27, true);
     QPainterPath loom = textPath(QStringLiteral("loom"), 27, true);
+    if (tag.isEmpty() || loom.isEmpty())
+        return QImage(); // no font: refuse rather than ship a logo without its name
     const qreal tagWidth = tag.boundingRect().right() + 1;
     loom.translate(tagWidth, 0);
     QPainterPath whole = tag;
@@ -102,7 +104,7 @@ QImage logo() {
     const QRectF box = whole.boundingRect();
     const qreal room = 149 - 48 - 2;
     const qreal k = box.width() > room ? room / box.width() : 1.0;
-    p.translate(48 - box.left() * k, 25 + 9.5 - 0);
+    p.translate(48 - box.left() * k, 34.5); // baseline: capitals centred on the mark
     p.scale(k, k);
     p.fillPath(tag, kTileBottom);
     p.fillPath(loom, QColor(0xc8, 0x6e, 0x0a));

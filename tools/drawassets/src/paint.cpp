@@ -29,6 +29,10 @@ QImage canvas(int w, int h, const QColor& fill) {
 }
 
 bool savePng(const QImage& image, const QString& path) {
+    if (image.isNull()) {
+        std::fprintf(stderr, "drawassets: nothing drawn for %s\n", qPrintable(path));
+        return false;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
     bool opaque = true;
@@ -129,8 +133,9 @@ const std::map<QChar, const char*>& glyphs() {
         {'V', "#.# #.# #.# #.# .#."}, {'W', "#.# #.# ### ### #.#"}, {'X', "#.# #.# .#. #.# #.#"},
         {'Y', "#.# #.# .#. .#. .#."}, {'Z', "### ..# .#. #.. ###"}, {'!', ".#. .#. .#. ... .#."},
         {'0', "### #.# #.# #.# ###"}, {'1', ".#. ##. .#. .#. ###"}, {'2', "##. ..# .#. #.. ###"},
-        {'.', "... ... ... ... .#."}, {' ', "... ... ... ... ..."}, {'?', "##. ..# .#. ... .#."},
-        {'>', "#.. .#. ..# .#. #.."}, {'<', "..# .#. #.. .#. ..#"}, {'/', "..# ..# .#. #.. #.."},
+        {'3', "##. ..# .#. ..# ##."}, {'.', "... ... ... ... .#."}, {' ', "... ... ... ... ..."},
+        {'?', "##. ..# .#. ... .#."}, {'>', "#.. .#. ..# .#. #.."}, {'<', "..# .#. #.. .#. ..#"},
+        {'/', "..# ..# .#. #.. #.."},
     };
     return table;
 }

@@ -194,6 +194,11 @@ void checkSkins(const QString& dir) {
     // The logo lies on the skins: its background must let them show through.
     check(qAlpha(logo.pixel(0, 0)) == 0 && qAlpha(logo.pixel(148, 49)) == 0,
           "logo.png has a transparent background");
+    // ...and carries the program's name beside the mark, in solid letters.
+    int lettering = 0;
+    eachPixel(logo, QRect(48, 0, 101, 50),
+              [&](QRgb c) { lettering += qAlpha(c) == 255 && luminance(c) < 0.3; });
+    check(lettering >= 200, QStringLiteral("logo.png shows its name (%1 pixels)").arg(lettering));
 }
 
 void checkIcon(const QString& dir) {
