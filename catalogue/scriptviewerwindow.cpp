@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/scriptviewerwindow.h"
+
+#include "platform/appfolder.h"
+#include "platform/shellopen.h"
+#include "platform/twips.h"
+#include "platform/uifonts.h"
+
+#include "catalogue/viewerlayout.h"
+#include "shell/appcontext.h"
+#include "shell/windowregistry.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kBackground(246, 248, 251);
+const QColor kLinkBlue(0, 0, 255);
+
+// The classic grey push button of the program's other windows.
+const char kButtonStyle[] =
+    "QPushButton { background-color: rgb(192,192,192); color: black;"
+    " border: 1px solid; border-color: #ffffff #404040 #404040 #ffffff; padding: 0px; }"
+    "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }"
+    "QPushButton:focus { border-color: #000000; }";
+
+int wrappedHeight(const QFont& font, const QString& text, int widthTwips) {
+    if (text.isEmpty())
+        return 0;
+    const QFontMetrics metrics(font);
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, Twips::toPixels(widthTwips), 100000),
+                                              Qt::TextWordWrap, text);
+    return Twips::fromPixels(bounds.height());
+}
+
+// What a code box needs to show its text without scrolling: wrapped lines inside the
+// frame, the document margins and beside the vertical scroll bar.
+int codeHeight(const QString& code, int widthTwips) {
+    const QFont font = UiFonts::normal();
+    const QFontMetrics metrics(font);
+    const int textWidth = Twips::toPixels(widthTwips) - 32;
+    int lines = 0;
+    for (const QString& line : code.split(QLatin1Char('\n'))) {
+        const QRect bounds = metrics.boundingRect(QRect(0, 0, textWidth, 100000),
+                                                  Qt::TextWordWrap | Qt::TextExpandTabs,
+                                                  line.isEmpty() ? QStringLiteral(" ") : line);
+        lines += std::max(1, bounds.height() / metrics.lineSpacing());
+    }
+    return Twips::fromPixels(lines * metrics.lineSpacing() + 14);
+}
+
+ViewerLayout::Measure fontMeasure() {
+    ViewerLayout::Measure measure;
+    measure.description = [](const QString& text, int width) {
+        return wrappedHeight(UiFonts::normal(), text, width);
+    };
+    measure.instruction = measure.description;
+    measure.code = codeHeight;
+    return measure;
+}
+
+bool usesTallBackground(const QString& formName) {
+    static const QString prefix = QStringLiteral("frmimage");
+    if (!formName.startsWith(prefix))
+        return false;
+    bool ok = false;
+    const int number = QStringView(formName).mid(prefix.size()).toInt(&ok);
+    return ok && number >= 19 && number <= 25;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+QString ScriptViewerWindow::backgroundFor(const QString& formName) {
+    return usesTallBackground(formName) ? QStringLiteral(":/assets/backgrounds/viewer-tall.png")
+                                        : QStringLiteral(":/assets/backgrounds/viewer.png");
+}
+
+ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& context,
+                                       QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_context(context)
+    , m_formName(entry.formName)
+    , m_extraWindow(entry.extraWindow)
+    , m_background(backgroundFor(entry.formName)) {
+    setObjectName(entry.formName);
+    setWindowTitle(entry.caption);
+    setFont(UiFonts::normal());
+
+    const ViewerLayout layout = ViewerLayout::compute(entry, fontMeasure());
+    setFixedSize(Twips::size(layout.client.width(), layout.client.height()));
+
+    addLabel(QStringLiteral("Label1_0"), QStringLiteral("Description:"), UiFonts::bold(),
+             layout.descriptionHeading, false);
+    addLabel(QStringLiteral("Label3"), entry.description, UiFonts::normal(), layout.description,
+             true);
+    if (!layout.codeHeading.isNull())
+        addLabel(QStringLiteral("Label1_1"), QStringLiteral("Copy-and-paste Code:"),
+                 UiFonts::bold(), layout.codeHeading, false);
+
+    // One block keeps the single names of the standard window; several form arrays.
+    const bool single = entry.blocks.size() == 1;
+    int labelIndex = 0;
+    for (int i = 0; i < entry.blocks.size(); ++i) {
+        const EntryBlock& block = entry.blocks.at(i);
+        const ViewerLayout::Block& place = layout.blocks.at(i);
+        if (!place.label.isNull()) {
+            const QString name =
+                single ? QStringLiteral("Label4") : QStringLiteral("Label4_%1").arg(labelIndex);
+            addLabel(name, block.instruction, UiFonts::normal(), place.label, true);
+            ++labelIndex;
+        }
+        if (!place.box.isNull()) {
+            auto* box = new QPlainTextEdit(this);
+            box->setObjectName(single ? QStringLiteral("Text1")
+                                      : QStringLiteral("Text1_%1").arg(m_codeBoxes.size()));
+            box->setGeometry(
+                Twips::rect(place.box.x(), place.box.y(), place.box.width(), place.box.height()));
+            box->setFont(UiFonts::normal());
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            box->setTabChangesFocus(true);
+            box->setPlainText(block.code);
+            m_codeBoxes.append(box);
+        }
+    }
+
+    if (!layout.link.isNull()) {
+        addLabel(QStringLiteral("Label1_2"), QStringLiteral("See Demo Page:"), UiFonts::bold(),
+                 layout.demoHeading, false);
+        m_link = new LinkLabel(QStringLiteral("click here for sample page!"), this);
+        m_link->setObjectName(QStringLiteral("Label2"));
+        m_link->setTextFormat(Qt::PlainText);
+        m_link->setFont(UiFonts::link());
+        m_link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QPalette palette = m_link->palette();
+        palette.setColor(QPalette::WindowText, kLinkBlue);
+        m_link->setPalette(palette);
+        m_link->setGeometry(Twips::rect(layout.link.x(), layout.link.y(), layout.link.width(),
+                                        layout.link.height()));
+        connect(m_link, &LinkLabel::clicked, this, &ScriptViewerWindow::Label2_Click);
+    }
+
+    // The address box never shows; in the Browser Window entries it is called Text2.
+    m_address = new QLineEdit(entry.sampleUrl(AppFolder::sampleBaseUrl()), this);
+    m_address->setObjectName(entry.formName.startsWith(QLatin1String("frmBrowser"))
+                                 ? QStringLiteral("Text2")
+                                 : QStringLiteral("txtURL"));
+    m_address->setGeometry(Twips::rect(0, 0, 2235, 315));
+    m_address->setFocusPolicy(Qt::NoFocus);
+    m_address->hide();
+
+    if (!layout.extraButton.isNull()) {
+        m_extraButton = new QPushButton(ViewerLayout::buttonCaption(entry.extraWindow), this);
+        m_extraButton->setObjectName(ViewerLayout::buttonName(entry.extraWindow));
+        m_extraButton->setFont(UiFonts::normal());
+        m_extraButton->setStyleSheet(QString::fromLatin1(kButtonStyle));
+        m_extraButton->setGeometry(Twips::rect(layout.extraButton.x(), layout.extraButton.y(),
+                                               layout.extraButton.width(),
+                                               layout.extraButton.height()));
+        m_extraButton->setFocusPolicy(Qt::StrongFocus);
+        m_extraButton->raise();
+        connect(m_extraButton, &QPushButton::clicked, this, &ScriptViewerWindow::openExtraWindow);
+    }
+
+    // Tab runs through the code boxes (bottom-up in frmText15) and then the button.
+    QList<QWidget*> chain(m_codeBoxes.begin(), m_codeBoxes.end());
+    if (m_formName == QLatin1String("frmText15"))
+        std::reverse(chain.begin(), chain.end());
+    if (m_extraButton)
+        chain.append(m_extraButton);
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
+    if (!chain.isEmpty())
+        chain.first()->setFocus(Qt::OtherFocusReason);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+QLabel* ScriptViewerWindow::addLabel(const QString& name, const QString& text, const QFont& font,
+                                     QRect twips, bool wrap) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    // Instructions name tags such as <BODY>: they are shown as written, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setFont(font);
+    label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(false);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return label;
+}
+
+void ScriptViewerWindow::Label2_Click() {
+    // Every click asks again; whether the desktop managed it is not the viewer's concern.
+    if (m_context.shell)
+        m_context.shell->open(m_address->text(), this);
+}
+
+void ScriptViewerWindow::openExtraWindow() {
+    if (m_context.windows)
+        m_context.windows->show(m_extraWindow);
+}
+
+void ScriptViewerWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+    if (!m_background.isNull())
+        painter.drawPixmap(0, 0, m_background);
+}

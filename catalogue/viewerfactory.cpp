@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/viewerfactory.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/scriptviewerwindow.h"
+#include "catalogue/secondarywindow.h"
+#include "shell/appcontext.h"
+
+namespace ViewerFactory {
+
+QWidget* createViewer(const QString& name, AppContext& context) {
+    if (!context.catalogue)
+        return nullptr;
+    const ScriptEntry* entry = context.catalogue->entry(name);
+    if (!entry)
+        return nullptr;
+    return new ScriptViewerWindow(*entry, context);
+}
+
+QWidget* createSecondary(const QString& name, AppContext& context) {
+    return SecondaryWindow::create(name, context.catalogue);
+}
+
+} // namespace ViewerFactory

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/viewerlayout.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kLineHeight = 195;          // one line of the 8.25 pt labels
+constexpr int kStandardDescription = 915; // the description's height in the standard window
+constexpr int kHeadingBelowDescription = 285;
+constexpr int kFirstBlockBelowHeading = 300;
+constexpr int kBoxBelowSingleLine = 240;
+constexpr int kLabelHeight = 255;
+constexpr int kDemoHeadingFromBottom = 900;
+constexpr int kLinkFromBottom = 600;
+constexpr int kGapAboveDemoHeading = 180;
+constexpr int kMarginWithoutLink = 240;
+constexpr int kButtonBelowDescription = 60;
+
+const QString kAdditional = QStringLiteral("frmAdditionalImage6");
+const QString kInstructions = QStringLiteral("frmImage7instructions");
+const QString kTextover = QStringLiteral("frmTextover");
+
+// Twips are kept on whole pixels so that no two rectangles touch after rounding.
+int pixelCeil(int twips) {
+    return (twips + 14) / 15 * 15;
+}
+
+// The largest common cap (on whole pixels, at least the minimum) that makes the boxes fit.
+QList<int> shrinkToFit(const QList<int>& preferred, int available, bool* fits) {
+    int total = 0;
+    for (int p : preferred)
+        total += p;
+    *fits = true;
+    if (total <= available)
+        return preferred;
+    int cap = *std::max_element(preferred.begin(), preferred.end());
+    auto sumWithCap = [&preferred](int c) {
+        int sum = 0;
+        for (int p : preferred)
+            sum += std::min(p, c);
+        return sum;
+    };
+    while (cap > ViewerLayout::minimumBoxHeight && sumWithCap(cap) > available)
+        cap -= 15;
+    cap = std::max(cap, ViewerLayout::minimumBoxHeight);
+    if (sumWithCap(cap) > available)
+        *fits = false;
+    QList<int> result;
+    for (int p : preferred)
+        result.append(std::min(p, cap));
+    return result;
+}
+
+bool isTopButton(const QString& extraWindow) {
+    return extraWindow == kAdditional || extraWindow == kTextover;
+}
+
+} // namespace
+
+QRect ViewerLayout::designedButton(const QString& extraWindow) {
+    if (extraWindow == kAdditional)
+        return QRect(3720, 1200, 2295, 315);
+    if (extraWindow == kInstructions)
+        return QRect(3540, 4380, 2415, 315);
+    if (extraWindow == kTextover)
+        return QRect(4080, 1080, 1815, 315);
+    return QRect();
+}
+
+QString ViewerLayout::buttonCaption(const QString& extraWindow) {
+    if (extraWindow == kAdditional)
+        return QStringLiteral("click here for additional details");
+    if (extraWindow == kInstructions)
+        return QStringLiteral("Click here for more instructions...");
+    if (extraWindow == kTextover)
+        return QStringLiteral("Text MouseOver!");
+    return QString();
+}
+
+QString ViewerLayout::buttonName(const QString& extraWindow) {
+    if (extraWindow == kAdditional)
+        return QStringLiteral("cmdadditional");
+    if (extraWindow == kInstructions)
+        return QStringLiteral("cmdinstructions");
+    if (extraWindow == kTextover)
+        return QStringLiteral("cmdtextover");
+    return QString();
+}
+
+namespace {
+
+ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& measure,
+                        int descriptionMinimum, bool* shrunk) {
+    ViewerLayout layout;
+    const int height = entry.height;
+    layout.client = QSize(ViewerLayout::clientWidth, height);
+    layout.descriptionHeading = QRect(240, 300, 1035, 195);
+
+    const int descriptionText = pixelCeil(std::max(
+        kLineHeight, measure.description(entry.description, ViewerLayout::descriptionWidth)));
+    const QRect designedButton = ViewerLayout::designedButton(entry.extraWindow);
+    const bool topButton = isTopButton(entry.extraWindow);
+    // A button beside the description must not sit on its text, so there the label is
+    // exactly as tall as its text and the button moves down when the text reaches it.
+    const int descriptionHeight =
+        topButton ? descriptionText : std::max(descriptionText, descriptionMinimum);
+    layout.description = QRect(540, 600, ViewerLayout::descriptionWidth, descriptionHeight);
+    int top = layout.description.y() + descriptionHeight;
+    if (!designedButton.isNull()) {
+        layout.extraButton = designedButton;
+        if (topButton) {
+            layout.extraButton.moveTop(std::max(designedButton.y(), top + kButtonBelowDescription));
+            top = std::max(top, layout.extraButton.y() + layout.extraButton.height());
+        }
+    }
+
+    // A window whose only block has no instruction and no heading shows its box right
+    // under the description.
+    const bool codeHeading = entry.formName != QLatin1String("frmSecurity12");
+    int y;
+    if (codeHeading) {
+        layout.codeHeading = QRect(180, top + kHeadingBelowDescription, 1935, 195);
+        y = layout.codeHeading.y() + kFirstBlockBelowHeading;
+    } else {
+        y = top + 180;
+    }
+
+    int areaBottom = height - kMarginWithoutLink;
+    if (entry.hasSample()) {
+        layout.demoHeading = QRect(240, height - kDemoHeadingFromBottom, 1515, 255);
+        layout.link = QRect(1380, height - kLinkFromBottom, 3495, 375);
+        areaBottom = layout.demoHeading.y() - kGapAboveDemoHeading;
+    }
+    if (!designedButton.isNull() && !topButton)
+        areaBottom = std::min(areaBottom, layout.extraButton.y() - ViewerLayout::blockGap);
+
+    // Everything but the boxes has a fixed height; the boxes share what is left.
+    struct Pending {
+        int labelTop = -1;
+        int labelHeight = 0;
+        int boxOffset = 0;
+        bool box = false;
+    };
+    QList<Pending> pending;
+    QList<int> preferred;
+    const bool single = entry.blocks.size() == 1;
+    int fixed = 0;
+    for (const EntryBlock& block : entry.blocks) {
+        Pending p;
+        if (block.hasInstruction()) {
+            const int text = pixelCeil(
+                std::max(kLineHeight,
+                         measure.instruction(block.instruction, ViewerLayout::instructionWidth)));
+            p.labelHeight = std::max(kLabelHeight, text);
+            p.boxOffset = block.hasCodeBox() ? std::max(kBoxBelowSingleLine, text + 45) : 0;
+        }
+        p.box = block.hasCodeBox();
+        if (p.box) {
+            fixed += p.boxOffset;
+            int want = ViewerLayout::standardBoxHeight;
+            if (!single)
+                want = std::clamp(pixelCeil(measure.code(block.code, ViewerLayout::codeBoxWidth)),
+                                  ViewerLayout::minimumBoxHeight, ViewerLayout::maximumBoxHeight);
+            preferred.append(want);
+        } else {
+            fixed += p.labelHeight;
+        }
+        pending.append(p);
+    }
+    fixed += ViewerLayout::blockGap * int(std::max<qsizetype>(0, entry.blocks.size() - 1));
+
+    const int available = areaBottom - y - fixed;
+    const QList<int> boxes = shrinkToFit(preferred, available, &layout.fits);
+    *shrunk = boxes != preferred;
+
+    int boxIndex = 0;
+    for (const Pending& p : pending) {
+        ViewerLayout::Block block;
+        if (p.labelHeight > 0)
+            block.label =
+                QRect(ViewerLayout::blockLeft, y, ViewerLayout::instructionWidth, p.labelHeight);
+        if (p.box) {
+            block.box = QRect(ViewerLayout::blockLeft, y + p.boxOffset, ViewerLayout::codeBoxWidth,
+                              boxes.at(boxIndex++));
+            y = block.box.y() + block.box.height();
+        } else {
+            y += p.labelHeight;
+        }
+        y += ViewerLayout::blockGap;
+        layout.blocks.append(block);
+    }
+    return layout;
+}
+
+} // namespace
+
+ViewerLayout ViewerLayout::compute(const ScriptEntry& entry, const Measure& measure) {
+    bool shrunk = false;
+    ViewerLayout roomy = layoutWith(entry, measure, kStandardDescription, &shrunk);
+    if (!shrunk)
+        return roomy;
+    // Short windows give the description only the lines it needs, so the code keeps its room.
+    return layoutWith(entry, measure, 0, &shrunk);
+}
