@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "myscripts/formparts.h"
+
+class QPushButton;
+struct AppContext;
+
+// The entry viewer: shows the saved script whose name is the selected row of frmMain's list
+// (the highest-numbered slot of that name) and offers Edit, Delete and the sample link.
+class frmCustom final : public PictureForm {
+    Q_OBJECT
+public:
+    explicit frmCustom(AppContext& context, QWidget* parent = nullptr);
+    static QSize designedClientSize();
+    static QString caption();
+
+    void Form_Load();
+
+    // The slot number shown, as text; empty when no slot matched.
+    QString entryText() const;
+    int entrySlot() const { return m_entrySlot; }
+
+    void cmdEdit_Click();
+    void cmdDelete_Click();
+    void Label2_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void ShowEntry();
+    void finishAndShowList();
+
+    AppContext& m_context;
+    int m_entrySlot = 0;
+    QString m_entrySite;
+
+    QLineEdit* m_txtEntry = nullptr;
+    QLabel* m_lblDescription = nullptr;
+    LimitedTextEdit* m_txtHEAD = nullptr;
+    LimitedTextEdit* m_txtBODY = nullptr;
+    QLineEdit* m_txtOther = nullptr;
+    QLabel* m_label2 = nullptr;
+    QPushButton* m_cmdEdit = nullptr;
+    QPushButton* m_cmdDelete = nullptr;
+};

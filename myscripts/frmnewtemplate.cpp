@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "myscripts/frmnewtemplate.h"
+
+#include "platform/messageboxes.h"
+#include "platform/settingsstore.h"
+#include "platform/twips.h"
+#include "platform/uifonts.h"
+
+#include "myscripts/frmcustom.h"
+#include "myscripts/myscriptscommands.h"
+#include "myscripts/slotstore.h"
+#include "shell/appcontext.h"
+#include "shell/frmmain.h"
+#include "shell/windowregistry.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+using MyScripts::makeLabel;
+
+frmNewTemplate::frmNewTemplate(AppContext& context, QWidget* parent)
+    : PictureForm(parent)
+    , m_context(context) {
+    setObjectName(QStringLiteral("frmNewTemplate"));
+    setWindowTitle(QString());
+    setFixedSize(designedClientSize());
+    buildControls();
+}
+
+QSize frmNewTemplate::designedClientSize() {
+    return Twips::size(5415, 5955);
+}
+
+void frmNewTemplate::buildControls() {
+    m_label1 = makeLabel(this, "Label1",
+                         QStringLiteral("Add New Entry____________________________________"),
+                         Twips::rect(90, 180, 5235, 285), true);
+    makeLabel(this, "Label2", QStringLiteral("Entry #:"), Twips::rect(180, 660, 645, 225));
+
+    m_txtEntry = new QLineEdit(this);
+    m_txtEntry->setObjectName(QStringLiteral("txtEntry"));
+    m_txtEntry->setGeometry(Twips::rect(1920, 600, 645, 285));
+    m_txtEntry->setReadOnly(true);
+    m_txtEntry->setFont(UiFonts::normal());
+
+    m_check1 = new QCheckBox(QStringLiteral("Replace?"), this);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_check1->setGeometry(Twips::rect(2700, 600, 1035, 255));
+    m_check1->setFont(UiFonts::normal());
+    m_check1->setAutoFillBackground(true);
+    QPalette white = m_check1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_check1->setPalette(white);
+
+    makeLabel(this, "Label3", QStringLiteral("Name of Script:"), Twips::rect(180, 1020, 1185, 225));
+    m_txtName = new LimitedLineEdit(NameLimit, this);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setGeometry(Twips::rect(1920, 1020, 3165, 285));
+
+    makeLabel(this, "Label4", QStringLiteral("Description:"), Twips::rect(180, 1440, 1185, 225));
+    m_txtDesc = new LimitedTextEdit(DescriptionLimit, this);
+    m_txtDesc->setObjectName(QStringLiteral("txtDesc"));
+    m_txtDesc->setGeometry(Twips::rect(1920, 1440, 3165, 765));
+    m_txtDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_txtDesc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    makeLabel(this, "Label5",
+              QStringLiteral("Enter any code that should go between the <HEAD></HEAD> tags:"),
+              Twips::rect(180, 2340, 4905, 225));
+    m_txtHEAD = new LimitedTextEdit(-1, this);
+    m_txtHEAD->setObjectName(QStringLiteral("txtHEAD"));
+    m_txtHEAD->setGeometry(Twips::rect(180, 2580, 4905, 645));
+    m_txtHEAD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_txtHEAD->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    makeLabel(this, "Label6",
+              QStringLiteral("Enter any code that should go between the <BODY></BODY> tags:"),
+              Twips::rect(180, 3360, 4905, 225));
+    m_txtBODY = new LimitedTextEdit(-1, this);
+    m_txtBODY->setObjectName(QStringLiteral("txtBODY"));
+    m_txtBODY->setGeometry(Twips::rect(180, 3600, 4905, 645));
+    m_txtBODY->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_txtBODY->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    makeLabel(this, "Label7", QStringLiteral("Other info:"), Twips::rect(180, 4380, 825, 225));
+    m_txtOther = new LimitedLineEdit(-1, this);
+    m_txtOther->setObjectName(QStringLiteral("txtOther"));
+    m_txtOther->setGeometry(Twips::rect(1020, 4380, 4065, 285));
+
+    makeLabel(this, "Label8", QStringLiteral("Sample page (if available):"),
+              Twips::rect(180, 4800, 1905, 225));
+    m_txtSample = new LimitedLineEdit(-1, this);
+    m_txtSample->setObjectName(QStringLiteral("txtSample"));
+    m_txtSample->setGeometry(Twips::rect(2160, 4800, 2925, 285));
+
+    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cmdCancel->setGeometry(Twips::rect(2280, 5280, 1395, 315));
+    m_cmdCancel->setAutoDefault(false);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &frmNewTemplate::cmdCancel_Click);
+
+    m_cmdSave = new QPushButton(QStringLiteral("Save Entry"), this);
+    m_cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    m_cmdSave->setGeometry(Twips::rect(3660, 5280, 1395, 315));
+    m_cmdSave->setAutoDefault(false);
+    connect(m_cmdSave, &QPushButton::clicked, this, &frmNewTemplate::cmdSave_Click);
+
+    m_lblSaved = makeLabel(this, "lblSaved", QString(), Twips::rect(3660, 5640, 1395, 210));
+    m_lblSaved->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_lblSaved->setAttribute(Qt::WA_TranslucentBackground, false);
+    m_lblSaved->setAutoFillBackground(true);
+    QPalette grey = m_lblSaved->palette();
+    grey.setColor(QPalette::Window, QColor(224, 224, 224));
+    m_lblSaved->setPalette(grey);
+
+    // Tab positions: txtName 0 ... txtSample 5, Check1 6, cmdSave 7, cmdCancel 8, txtEntry 9.
+    const QList<QWidget*> order{m_txtName,   m_txtDesc, m_txtHEAD, m_txtBODY,   m_txtOther,
+                                m_txtSample, m_check1,  m_cmdSave, m_cmdCancel, m_txtEntry};
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order.at(i), order.at(i + 1));
+    setFocusProxy(m_txtName);
+}
+
+void frmNewTemplate::Form_Load() {
+    if (!m_context.store)
+        return;
+    SlotStore slotStore(*m_context.store);
+    const StoreWriteResult init = slotStore.initialiseSlots();
+    if (!init.ok && m_context.messages) {
+        QString text = QStringLiteral("Your 'My Scripts' entries cannot be stored at the moment: "
+                                      "the settings store refused to write.");
+        if (!init.error.trimmed().isEmpty())
+            text += QStringLiteral("\n\nReason: ") + init.error.trimmed();
+        m_context.messages->inform(this, MyScripts::kErrorTitle, text, MessageBoxes::Icon::Warning);
+    }
+    if (const auto free = slotStore.findFirstFreeSlot())
+        m_txtEntry->setText(QString::number(*free));
+    m_txtName->setFocus();
+}
+
+void frmNewTemplate::EditEntry(frmCustom* viewer) {
+    const QString number = viewer ? viewer->entryText() : QString();
+    if (viewer)
+        WindowRegistry::hideWindow(viewer);
+    bool valid = false;
+    const int slot = number.toInt(&valid);
+    MyScriptSlot values;
+    if (valid && m_context.store)
+        values = SlotStore(*m_context.store).readSlot(slot);
+    m_txtName->setValue(values.name);
+    m_txtEntry->setText(number);
+    m_txtDesc->setValue(values.description);
+    m_txtHEAD->setValue(values.head);
+    m_txtBODY->setValue(values.body);
+    m_txtOther->setValue(values.other);
+    m_txtSample->setValue(values.site);
+}
+
+void frmNewTemplate::cmdSave_Click() {
+    if (!m_context.store || !m_context.messages)
+        return;
+    const auto refuse = [this](const QString& text) {
+        m_context.messages->inform(this, MyScripts::kWarningTitle, text);
+    };
+
+    // Without a number there is no slot to write to; "Slot" alone must never be written.
+    bool valid = false;
+    const int slot = m_txtEntry->text().toInt(&valid);
+    if (!valid) {
+        refuse(QStringLiteral("There is no Entry # to save into.  Close this window and open "
+                              "the entry again."));
+        return;
+    }
+    if (slot < 0 || slot > SlotStore::SlotCount) {
+        refuse(QStringLiteral("Entry # cannot be greater than 30 or less than 0"));
+        return;
+    }
+    const QString name = m_txtName->text();
+    if (name.isEmpty()) {
+        refuse(QStringLiteral("Name field cannot be blank"));
+        return;
+    }
+    SlotStore slotStore(*m_context.store);
+    if (!slotStore.readSlotNameOr(slot, name).isEmpty() && !m_check1->isChecked()) {
+        refuse(QStringLiteral("Entry # already in use"));
+        return;
+    }
+
+    MyScriptSlot values;
+    values.number = slot;
+    values.name = name;
+    values.description = m_txtDesc->value();
+    values.head = m_txtHEAD->value();
+    values.body = m_txtBODY->value();
+    values.other = m_txtOther->text();
+    values.site = m_txtSample->text();
+    const StoreWriteResult result = slotStore.writeSlot(values);
+    if (!result.ok) {
+        // The fields stay as typed so the user can try again.
+        MyScripts::reportStoreFailure(
+            m_context, this, QStringLiteral("saved"), result,
+            QStringLiteral("Part of it may already be stored in entry #%1: tick \"Replace?\" "
+                           "before you save again.")
+                .arg(slot));
+        return;
+    }
+
+    if (m_context.main)
+        m_context.main->appendRow(name);
+    m_lblSaved->setText(QStringLiteral("Changes Saved!"));
+    m_cmdCancel->setText(QStringLiteral("Close"));
+}
+
+void frmNewTemplate::cmdCancel_Click() {
+    WindowRegistry::closeWindow(this);
+    MyScripts::refreshList(m_context);
+    if (m_context.windows && m_context.main)
+        m_context.windows->show(QStringLiteral("frmMain"));
+}
