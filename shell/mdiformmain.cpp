@@ -46,7 +46,7 @@ QPoint MDIFormMain::centredPosition(const QSize& screen, const QSize& outer) {
     const float screenH = float(Twips::fromPixels(screen.height()));
     const float top = screenH / 2.0f - float(Twips::fromPixels(outer.height())) / 2.0f;
     const float left = screenW / 2.0f - float(Twips::fromPixels(outer.width())) / 2.0f;
-    return QPoint(Twips::toPixels(int(left)), Twips::toPixels(int(top)));
+    return QPoint(qRound(left / float(Twips::perPixel)), qRound(top / float(Twips::perPixel)));
 }
 
 void MDIFormMain::MDIForm_Load() {
