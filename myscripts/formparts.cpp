@@ -83,7 +83,7 @@ LimitedTextEdit::LimitedTextEdit(int maxLength, QWidget* parent)
     connect(this, &QPlainTextEdit::textChanged, this, &LimitedTextEdit::onTextChanged);
 }
 
-QString LimitedTextEdit::value() const {
+QString LimitedTextEdit::shownText() const {
     // toPlainText() would turn no-break spaces into plain ones; the raw text keeps them.
     QString text = document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
@@ -91,17 +91,30 @@ QString LimitedTextEdit::value() const {
     return text;
 }
 
+QString LimitedTextEdit::value() const {
+    const QString shown = shownText();
+    if (shown == m_originalShown)
+        return m_original;
+    if (m_original.contains(QLatin1String("\r\n"))) {
+        QString text = shown;
+        return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    }
+    return shown;
+}
+
 void LimitedTextEdit::setValue(const QString& text) {
     m_programmatic = true;
     setPlainText(text);
     m_programmatic = false;
-    m_accepted = value();
+    m_original = text;
+    m_originalShown = shownText();
+    m_accepted = m_originalShown;
 }
 
 void LimitedTextEdit::onTextChanged() {
     if (m_programmatic)
         return;
-    const QString now = value();
+    const QString now = shownText();
     int cursorPos = 0;
     const QString clamped = MyScripts::clampEdit(m_accepted, now, m_limit, &cursorPos);
     if (clamped != now) {

@@ -38,7 +38,9 @@ private:
 };
 
 // A multi-line plain-text box. value() gives the text exactly as typed (no-break spaces and
-// all); with a limit it behaves like LimitedLineEdit.
+// all); with a limit it behaves like LimitedLineEdit. The document turns CR LF and lone CR into
+// its own line breaks, so text the program put in comes back unchanged while untouched, and
+// with its own kind of line break once edited.
 class LimitedTextEdit final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -48,8 +50,11 @@ public:
 
 private:
     void onTextChanged();
+    QString shownText() const;
 
     int m_limit;
+    QString m_original;
+    QString m_originalShown;
     QString m_accepted;
     bool m_programmatic = false;
 };

@@ -32,6 +32,8 @@ using Answer = MessageBoxes::Answer;
 namespace {
 
 const QString kAddNew = QStringLiteral("Add New Script...");
+// Line breaks of every kind and a no-break space must survive showing and saving back.
+const QString kHead = QStringLiteral("<script>\r\n// head\u00a0 \n\rx = '\\';\r</script>");
 
 // The program over test doubles; `external` replaces the in-memory store.
 struct Program {
@@ -104,8 +106,8 @@ template <typename T> T* child(QWidget* window, const char* name) {
 QString text(QWidget* window, const char* name) {
     if (auto* line = window->findChild<QLineEdit*>(QString::fromLatin1(name)))
         return line->text();
-    if (auto* box = window->findChild<QPlainTextEdit*>(QString::fromLatin1(name)))
-        return box->toPlainText();
+    if (auto* box = window->findChild<LimitedTextEdit*>(QString::fromLatin1(name)))
+        return box->value();
     if (auto* label = window->findChild<QLabel*>(QString::fromLatin1(name)))
         return label->text();
     if (auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name)))
@@ -140,7 +142,7 @@ void store(MemorySettingsStore& memory, int slot, const QString& name,
     const QString section = SlotStore::sectionOf(slot);
     memory.set(section, QStringLiteral("Name"), name);
     memory.set(section, QStringLiteral("Description"), QStringLiteral("About ") + name);
-    memory.set(section, QStringLiteral("Head"), QStringLiteral("<script>\n// head\n</script>"));
+    memory.set(section, QStringLiteral("Head"), kHead);
     memory.set(section, QStringLiteral("Body"), QStringLiteral("<p>%1</p>").arg(slot));
     memory.set(section, QStringLiteral("Other"), QStringLiteral("other ") + name);
     memory.set(section, QStringLiteral("Site"), site);
@@ -298,7 +300,7 @@ void TestMyScriptsWindows::viewerShowsTheHighestSlotOfAName() {
     QVERIFY(!child<QLineEdit>(v, "txtEntry")->isEnabled());
     QCOMPARE(text(v, "lblDescription"), QStringLiteral("<b>not bold</b> & more"));
     QCOMPARE(child<QLabel>(v, "lblDescription")->textFormat(), Qt::PlainText);
-    QCOMPARE(text(v, "txtHEAD"), QStringLiteral("<script>\n// head\n</script>"));
+    QCOMPARE(text(v, "txtHEAD"), kHead);
     QCOMPARE(text(v, "txtBODY"), QStringLiteral("<p>7</p>"));
     QCOMPARE(text(v, "txtOther"), QStringLiteral("other Same"));
     QVERIFY(child<QPlainTextEdit>(v, "txtHEAD")->isReadOnly());
@@ -376,7 +378,7 @@ void TestMyScriptsWindows::editSavesBackOnlyWithReplace() {
     QCOMPARE(text(ed, "txtEntry"), QStringLiteral("2"));
     QCOMPARE(text(ed, "txtName"), QStringLiteral("Old"));
     QCOMPARE(text(ed, "txtDesc"), QStringLiteral("About Old"));
-    QCOMPARE(text(ed, "txtHEAD"), QStringLiteral("<script>\n// head\n</script>"));
+    QCOMPARE(text(ed, "txtHEAD"), kHead);
     QCOMPARE(text(ed, "txtBODY"), QStringLiteral("<p>2</p>"));
     QCOMPARE(text(ed, "txtOther"), QStringLiteral("other Old"));
     QCOMPARE(text(ed, "txtSample"), QStringLiteral("old.htm"));
@@ -396,6 +398,7 @@ void TestMyScriptsWindows::editSavesBackOnlyWithReplace() {
     QCOMPARE(p.writes() - before, 6);
     QCOMPARE(value(p.memory, 2, "Name"), QStringLiteral("New"));
     QCOMPARE(value(p.memory, 2, "Body"), QStringLiteral("<p>2</p>"));
+    QCOMPARE(value(p.memory, 2, "Head"), kHead);
     QCOMPARE(p.rows(), (QStringList{kAddNew, QStringLiteral("Old"), QStringLiteral("New")}));
     QVERIFY(child<QCheckBox>(ed, "Check1")->isChecked());
     click(ed, "cmdCancel");
