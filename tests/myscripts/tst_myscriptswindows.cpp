@@ -115,6 +115,22 @@ QString text(QWidget* window, const char* name) {
     return QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
 }
 
+// The names of the controls that Tab visits, starting at `first`.
+QStringList tabOrder(QWidget* window, const char* first) {
+    QStringList names;
+    QWidget* w = child<QWidget>(window, first);
+    for (int guard = 0; w && guard < 100; ++guard, w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->window() == window->window() && !w->objectName().isEmpty() &&
+            window->isAncestorOf(w)) {
+            if (!names.isEmpty() && names.first() == w->objectName())
+                break;
+            names.append(w->objectName());
+        }
+    }
+    return names;
+}
+
 void click(QWidget* window, const char* name) {
     QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
 }
@@ -187,6 +203,10 @@ void TestMyScriptsWindows::newEntryOnAFreshStore() {
              QStringLiteral("Add New Entry____________________________________"));
     QCOMPARE(text(ed, "cmdCancel"), QStringLiteral("Cancel"));
     QCOMPARE(text(ed, "lblSaved"), QString());
+    QCOMPARE(child<QWidget>(ed, "txtDesc")->geometry(), QRect(128, 96, 211, 51));
+    QCOMPARE(tabOrder(ed, "txtName"),
+             (QStringList{"txtName", "txtDesc", "txtHEAD", "txtBODY", "txtOther", "txtSample",
+                          "Check1", "cmdSave", "cmdCancel", "txtEntry"}));
 
     type(ed, "txtName", QStringLiteral("My clock"));
     type(ed, "txtDesc", QStringLiteral("Shows the time"));
@@ -304,6 +324,8 @@ void TestMyScriptsWindows::viewerShowsTheHighestSlotOfAName() {
     QCOMPARE(text(v, "txtBODY"), QStringLiteral("<p>7</p>"));
     QCOMPARE(text(v, "txtOther"), QStringLiteral("other Same"));
     QVERIFY(child<QPlainTextEdit>(v, "txtHEAD")->isReadOnly());
+    QCOMPARE(tabOrder(v, "txtHEAD"),
+             (QStringList{"txtHEAD", "txtBODY", "txtOther", "cmdEdit", "cmdDelete"}));
 
     // Another double-click only brings the open viewer forward.
     store(p.memory, 4, QStringLiteral("Other"));
