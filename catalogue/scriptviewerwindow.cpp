@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
+#include "catalogue/codebox.h"
 #include "catalogue/viewerlayout.h"
 #include "shell/appcontext.h"
 #include "shell/windowregistry.h"
@@ -140,7 +141,7 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
             ++labelIndex;
         }
         if (!place.box.isNull()) {
-            auto* box = new QPlainTextEdit(this);
+            auto* box = new CodeBox(this);
             box->setObjectName(single ? QStringLiteral("Text1")
                                       : QStringLiteral("Text1_%1").arg(m_codeBoxes.size()));
             box->setGeometry(
@@ -205,10 +206,23 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
     if (!chain.isEmpty())
         chain.first()->setFocus(Qt::OtherFocusReason);
 
+    centreOnScreen();
+}
+
+void ScriptViewerWindow::centreOnScreen() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
+        const QRect frame = frameGeometry();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
+}
+
+void ScriptViewerWindow::showEvent(QShowEvent* event) {
+    // The frame's size is only known once the window is shown for the first time.
+    if (!m_placed) {
+        m_placed = true;
+        centreOnScreen();
+    }
+    QWidget::showEvent(event);
 }
 
 QLabel* ScriptViewerWindow::addLabel(const QString& name, const QString& text, const QFont& font,

@@ -51,8 +51,10 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void centreOnScreen();
     QLabel* addLabel(const QString& name, const QString& text, const QFont& font, QRect twips,
                      bool wrap);
     void openExtraWindow();
@@ -65,4 +67,5 @@ private:
     LinkLabel* m_link = nullptr;
     QLineEdit* m_address = nullptr;
     QPushButton* m_extraButton = nullptr;
+    bool m_placed = false;
 };

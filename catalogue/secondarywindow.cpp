@@ -5,6 +5,7 @@
 #include "platform/uifonts.h"
 
 #include "catalogue/catalogue.h"
+#include "catalogue/codebox.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -73,7 +74,7 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& text, QWidg
         note->setGeometry(Twips::rect(180, 360, 4215, 615));
     }
 
-    m_text = new QPlainTextEdit(this);
+    m_text = new CodeBox(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setFont(UiFonts::normal());
     m_text->setGeometry(
