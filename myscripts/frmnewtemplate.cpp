@@ -131,7 +131,9 @@ void frmNewTemplate::Form_Load() {
                                       "the settings store refused to write.");
         if (!init.error.trimmed().isEmpty())
             text += QStringLiteral("\n\nReason: ") + init.error.trimmed();
-        m_context.messages->inform(this, MyScripts::kErrorTitle, text, MessageBoxes::Icon::Warning);
+        // The editor is not on screen yet: the browser window carries the message.
+        m_context.messages->inform(m_context.main, MyScripts::kErrorTitle, text,
+                                   MessageBoxes::Icon::Warning);
     }
     if (const auto free = slotStore.findFirstFreeSlot())
         m_txtEntry->setText(QString::number(*free));
