@@ -1,39 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/messageboxes.h"
-#include "platform/processguard.h"
-#include "platform/programlauncher.h"
-#include "platform/settingsstore.h"
-#include "platform/shellopen.h"
-#include "platform/systemregistry.h"
-#include "platform/uifonts.h"
-
-#include "shell/application.h"
-
-#include <QApplication>
-#include <QIcon>
+#include "shell/programmain.h"
 
 int main(int argc, char* argv[]) {
-    ProcessGuard::reportOversizedWritesAsErrors();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tagloom"));
-    QApplication::setOrganizationName(QStringLiteral("Tagloom"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon/tagloom-256.png")));
-    UiFonts::install();
-
-    SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
-    DesktopShellOpener shell;
-    WidgetMessageBoxes messages;
-    ProcessLauncher launcher;
-    std::unique_ptr<SystemRegistry> systemRegistry = SystemRegistry::createDefault();
-
-    AppContext base;
-    base.store = &store;
-    base.shell = &shell;
-    base.messages = &messages;
-    base.launcher = &launcher;
-    base.systemRegistry = systemRegistry.get();
-
-    Application tagloom(base);
-    tagloom.start();
-    return app.exec();
+    return tagloomMain(argc, argv);
 }
