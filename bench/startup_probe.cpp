@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program itself, stopped at the first idle moment after frmMain is shown with its
 // first list filled. Prints its peak memory and whether the web engine got loaded.
+#include "platform/appfolder.h"
 #include "shell/application.h"
 #include "shell/frmmain.h"
 #include "shell/programmain.h"
@@ -41,7 +42,8 @@ int main(int argc, char* argv[]) {
                 app.mainWindow()->isVisible() && app.mainWindow()->List1()->count() == 7;
             QTextStream out(stdout);
             out << "ready=" << (ready ? 1 : 0) << " peak=" << procStatus("VmHWM")
-                << " webengine=" << (webEngineLoaded() ? 1 : 0) << Qt::endl;
+                << " webengine=" << (webEngineLoaded() ? 1 : 0) << " data=" << AppFolder::path()
+                << Qt::endl;
             std::fflush(stdout);
             _exit(ready ? 0 : 1);
         });
