@@ -2,10 +2,8 @@
 #include "shell/skinsregistration.h"
 
 #include "shell/appcontext.h"
-
-#include <QtGlobal>
+#include "shell/skins.h"
 
 void registerSkins(AppContext& context, QObject* owner) {
-    Q_UNUSED(context)
-    Q_UNUSED(owner)
+    context.skins = new Skins(context, owner);
 }

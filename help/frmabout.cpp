@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/frmabout.h"
+
+#include "platform/appfolder.h"
+#include "platform/shellopen.h"
+#include "platform/twips.h"
+#include "platform/uifonts.h"
+
+#include "help/artwork.h"
+#include "help/sysinfo.h"
+#include "shell/appcontext.h"
+#include "shell/windowregistry.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+frmAbout::frmAbout(AppContext& context, QWidget* parent)
+    : HelpForm(context, QStringLiteral("frmAbout"), QString(), parent) {
+    const QString base = AppFolder::sampleBaseUrl();
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(Twips::rect(180, 240, 555, 495));
+    picture->setPixmap(QPixmap(QStringLiteral(":/assets/icon/tagloom-32.png")));
+    picture->setAlignment(Qt::AlignCenter);
+
+    Help::makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Tagloom v2.0 -Rev 1101"),
+                    Twips::rect(900, 180, 3885, 240), UiFonts::normal());
+    Help::makeLabel(this, QStringLiteral("lblVersion"),
+                    QStringLiteral("Written by ") + Help::kAuthor, Twips::rect(900, 420, 2295, 225),
+                    UiFonts::normal());
+    Help::makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Age:"),
+                    Twips::rect(3480, 390, 375, 195), UiFonts::bold());
+    Help::makeLabel(this, QStringLiteral("Label8"), Help::kAuthorAge,
+                    Twips::rect(3960, 390, 255, 255), UiFonts::normal(), Help::kDarkBlue);
+
+    const QRect linkRect = Twips::rect(900, 690, 2355, 255);
+    auto* link =
+        new HelpLinkLabel(Help::fitAddress(base, UiFonts::normal(), linkRect.width()), this);
+    link->setObjectName(QStringLiteral("Label10"));
+    link->setTextFormat(Qt::PlainText);
+    link->setGeometry(linkRect);
+    link->setFont(UiFonts::normal());
+    link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    link->setToolTip(base);
+    link->setCursor(HelpArtwork::linkCursor());
+    QPalette blue = link->palette();
+    blue.setColor(QPalette::WindowText, Help::kBlue);
+    link->setPalette(blue);
+    connect(link, &HelpLinkLabel::clicked, this, &frmAbout::Label10_Click);
+
+    auto* contacts = new QGroupBox(QStringLiteral("Contacts"), this);
+    contacts->setObjectName(QStringLiteral("FrameCont"));
+    contacts->setGeometry(Twips::rect(900, 1020, 4335, 1275));
+    contacts->setFont(UiFonts::normal());
+    const QRect descriptionRect = Twips::rect(120, 180, 4185, 990);
+    const auto fit = [&](const QString& prefix, const QString& address) {
+        const int room =
+            descriptionRect.width() - QFontMetrics(UiFonts::normal()).horizontalAdvance(prefix) - 2;
+        return prefix + Help::fitAddress(address, UiFonts::normal(), room);
+    };
+    QLabel* description = Help::makeLabel(
+        contacts, QStringLiteral("lblDescription"),
+        QStringList{QStringLiteral("Email: ") + Help::kSupportEmail + QStringLiteral(" -or- ") +
+                        Help::kSecondEmail,
+                    fit(QStringLiteral("Web site: "), base),
+                    fit(QStringLiteral("Software Page: "), base + QStringLiteral("/orv")),
+                    QStringLiteral("Join Mailing List directly from the web site!")}
+            .join(QLatin1Char('\n')),
+        descriptionRect, UiFonts::normal());
+    description->setToolTip(base);
+
+    Help::makeLabel(this, QStringLiteral("lblDisclaimer"), QString(),
+                    Twips::rect(255, 2625, 1890, 225), UiFonts::normal());
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setGeometry(Twips::rect(3960, 2625, 1260, 345));
+    m_cmdOK->setFont(UiFonts::normal());
+    m_cmdOK->setDefault(true);
+    // Enter presses whichever button has the focus; elsewhere it and Esc press OK.
+    m_cmdOK->setAutoDefault(true);
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    m_cmdSysInfo->setGeometry(Twips::rect(3960, 3075, 1245, 345));
+    m_cmdSysInfo->setFont(UiFonts::normal());
+    m_cmdSysInfo->setAutoDefault(true);
+    connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+
+    Help::makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Thanks to:"),
+                    Twips::rect(270, 2970, 1035, 255), UiFonts::bold());
+    Help::makeLabel(this, QStringLiteral("Label11(0)"),
+                    Help::kTester + QStringLiteral(" -For testing the program."),
+                    Twips::rect(480, 3240, 3315, 225), UiFonts::normal(), Help::kDarkBlue);
+    Help::makeLabel(this, QStringLiteral("Label1"),
+                    QStringLiteral("Need web colours? Try ") + Help::kOtherProgram +
+                        QStringLiteral(", our colour mixer!"),
+                    Twips::rect(180, 3720, 1455, 975), UiFonts::normal(), Qt::black, true);
+
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setGeometry(Twips::rect(1560, 3900, 3750, 750));
+    banner->setPixmap(HelpArtwork::banner());
+    banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* programs = new QLineEdit(base + QStringLiteral("/orv/index.htm"), this);
+    programs->setObjectName(QStringLiteral("Text1"));
+    programs->setGeometry(Twips::rect(180, 4740, 5055, 315));
+    programs->setFont(UiFonts::normal());
+    programs->setCursorPosition(0);
+
+    makeBackLabel(QStringLiteral("Label2"));
+
+    setTabOrder(m_cmdOK, m_cmdSysInfo);
+    setTabOrder(m_cmdSysInfo, programs);
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    HelpForm::showEvent(event);
+    if (!property("shownOnce").toBool()) {
+        setProperty("shownOnce", true);
+        m_cmdOK->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if ((enter && event->modifiers() == Qt::NoModifier) || event->key() == Qt::Key_Escape) {
+        m_cmdOK->click();
+        return;
+    }
+    HelpForm::keyPressEvent(event);
+}
+
+void frmAbout::cmdOK_Click() {
+    // Unloads without showing frmMain: whatever lies beneath comes into view.
+    WindowRegistry::closeWindow(this);
+}
+
+void frmAbout::Label10_Click() {
+    if (m_context.shell)
+        m_context.shell->open(AppFolder::sampleBaseUrl() + QStringLiteral("/index.html"), this);
+}
+
+void frmAbout::StartSysInfo() {
+    SysInfo::Services services;
+    services.registry = m_context.systemRegistry;
+    services.launcher = m_context.launcher;
+    services.messages = m_context.messages;
+    SysInfo::StartSysInfo(services, this);
+}
+
+bool frmAbout::GetKeyValue(SystemRegistry::Root root, const QString& keyPath,
+                           const QString& valueName, QString& text) {
+    if (!m_context.systemRegistry) {
+        text.clear();
+        return false;
+    }
+    return SysInfo::GetKeyValue(*m_context.systemRegistry, root, keyPath, valueName, text);
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    HelpForm::paintEvent(event);
+    QPainter painter(this);
+    // Two etched rules: grey with white one pixel below.
+    for (const int y : {2400, 3600}) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(Twips::point(120, y), Twips::point(5220, y));
+        painter.setPen(Qt::white);
+        painter.drawLine(Twips::point(120, y + 15), Twips::point(5220, y + 15));
+    }
+}

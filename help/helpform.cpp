@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/helpform.h"
+
+#include "platform/twips.h"
+#include "platform/uifonts.h"
+
+#include "shell/appcontext.h"
+#include "shell/frmmain.h"
+#include "shell/windowregistry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace Help {
+
+const QColor kBlue(0, 0, 255);
+const QColor kDarkBlue(0, 0, 192);
+const QColor kFormColour(224, 224, 224);
+
+const QString kMaker = QStringLiteral("Orv Programs");
+const QString kAuthor = QStringLiteral("Rowan Orvell");
+const QString kAuthorAge = QStringLiteral("17");
+const QString kTester = QStringLiteral("Mika Lindqvist");
+const QString kSupportEmail = QStringLiteral("help@orv.example");
+const QString kSecondEmail = QStringLiteral("orv.support@mail.example");
+const QString kOtherProgram = QStringLiteral("Hexmixer");
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                  const QFont& font, const QColor& colour, bool wrap) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(wrap);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QString fitAddress(const QString& address, const QFont& font, int width) {
+    return QFontMetrics(font).elidedText(address, Qt::ElideMiddle, width);
+}
+
+void showMain(AppContext& context) {
+    if (context.windows)
+        context.windows->show(QStringLiteral("frmMain"));
+    else if (context.main)
+        WindowRegistry::raiseWindow(context.main);
+}
+
+} // namespace Help
+
+void HelpLinkLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void HelpLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+HelpForm::HelpForm(AppContext& context, const QString& name, const QString& picture,
+                   QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_picture(picture.isEmpty() ? QPixmap() : QPixmap(picture)) {
+    setObjectName(name);
+    setFixedSize(designedClientSize());
+    setFont(UiFonts::normal());
+    setAutoFillBackground(false);
+}
+
+QSize HelpForm::designedClientSize() {
+    return Twips::size(5415, 5955);
+}
+
+void HelpForm::Form_Load() {
+    // The registry puts the frame child's wrapper at the frame's top-left corner.
+    move(0, 0);
+}
+
+HelpLinkLabel* HelpForm::makeBackLabel(const QString& name) {
+    auto* label = new HelpLinkLabel(QStringLiteral("<< Back"), this);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(Twips::rect(120, 5640, 795, 195));
+    label->setFont(UiFonts::bold());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setCursor(Qt::PointingHandCursor);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Help::kBlue);
+    label->setPalette(palette);
+    connect(label, &HelpLinkLabel::clicked, this, &HelpForm::backClicked);
+    return label;
+}
+
+void HelpForm::backClicked() {
+    WindowRegistry::hideWindow(this);
+    Help::showMain(m_context);
+}
+
+void HelpForm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Help::kFormColour);
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+}

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/helppages.h"
+
+#include "platform/appfolder.h"
+#include "platform/twips.h"
+#include "platform/uifonts.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString kPicture = QStringLiteral(":/assets/backgrounds/help.png");
+
+} // namespace
+
+const QString& frmBegin::helpText() {
+    // Hard-wrapped with CR LF like every help text of the program.
+    static const QString text =
+        QStringLiteral("Hello!  Are you really lost and don't know how the heck to add any of\r\n"
+                       "these scripts to your page?  Relax: adding them is not as difficult\r\n"
+                       "as it seems.  All you need to know is how to edit your page.\r\n"
+                       "\r\n"
+                       "When the instructions tell you to place a script between the <HEAD>\r\n"
+                       "and </HEAD> tags, open your page and view its HTML.  Find the <HEAD>\r\n"
+                       "tag near the top and the </HEAD> tag a few lines below it.  Click at\r\n"
+                       "the end of the <HEAD> line and press Enter to make a blank line, then\r\n"
+                       "paste the code on that blank line, between the two tags.  That's it!\r\n"
+                       "\r\n"
+                       "New in version 2.0: you can add scripts of your own.  Choose \"My\r\n"
+                       "Scripts\" in the list box or on the 'Main' menu, then double-click\r\n"
+                       "\"Add New Script...\", enter the information and save it.  You can add\r\n"
+                       "up to 30 scripts of your own to Tagloom.");
+    return text;
+}
+
+frmBegin::frmBegin(AppContext& context, QWidget* parent)
+    : HelpForm(context, QStringLiteral("frmBegin"), kPicture, parent) {
+    m_text1 = new QPlainTextEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(Twips::rect(210, 420, 4935, 4215));
+    m_text1->setFont(UiFonts::normal());
+    m_text1->setReadOnly(true);
+    m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text1->document()->setDocumentMargin(2);
+    m_text1->setPlainText(
+        QString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    makeBackLabel(QStringLiteral("Label2"));
+}
+
+frmProg::frmProg(AppContext& context, QWidget* parent)
+    : HelpForm(context, QStringLiteral("frmProg"), kPicture, parent) {
+    const QString overview =
+        QStringLiteral("This program is very easy to use.  Select a category from the list box, "
+                       "then double-click a script in it.  A new window opens with a link to a "
+                       "demo page, the code to copy and paste, and detailed instructions on adding "
+                       "the script to your page's HTML.  Tagloom also includes Web Elements: small "
+                       "icons, bullets and dividers for any web page.  If you run into problems, "
+                       "visit the ") +
+        Help::kMaker +
+        QStringLiteral(" message board (its link is on the Tagloom page).\n\n"
+                       "For more detail about the program and the new \"My Scripts\" option, see "
+                       "the \"Beginner's Help!\"");
+    Help::makeLabel(this, QStringLiteral("Label1"), overview, Twips::rect(240, 360, 4875, 3555),
+                    UiFonts::font(9.75), Qt::black, true);
+    Help::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("- ") + Help::kAuthor,
+                    Twips::rect(2940, 4080, 2115, 315), UiFonts::font(13.5));
+    Help::makeLabel(
+        this, QStringLiteral("Label3"),
+        QStringLiteral(
+            "Note: Because of the small size of the text boxes, some scripts might generate a "
+            "Javascript error.  This is because of the extreme length of a single line of code "
+            "within the script.  To get a better view of the script, you might want to view the "
+            "sample page and copy the code from there!"),
+        Twips::rect(180, 4560, 5055, 855), UiFonts::normal(), Qt::black, true);
+    makeBackLabel(QStringLiteral("Label4"));
+}
+
+frmHelp::frmHelp(AppContext& context, QWidget* parent)
+    : HelpForm(context, QStringLiteral("frmHelp"), kPicture, parent) {
+    const QString base = AppFolder::sampleBaseUrl();
+    Help::makeLabel(this, QStringLiteral("Label1(0)"), QStringLiteral("FAQ Page: "),
+                    Twips::rect(870, 2070, 825, 255), UiFonts::normal());
+
+    auto addressBox = [this](const char* name, const QString& text, const QRect& geometry) {
+        auto* box = new QLineEdit(text, this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(geometry);
+        box->setFont(UiFonts::normal());
+        box->setCursorPosition(0);
+        return box;
+    };
+    m_text1_1 = addressBox("Text1(1)", base + QStringLiteral("/orv/tagloomfaq.htm"),
+                           Twips::rect(870, 2280, 3615, 285));
+    m_text1_0 = addressBox("Text1(0)", base + QStringLiteral("/orv/tagloom.htm"),
+                           Twips::rect(870, 2910, 3615, 285));
+
+    Help::makeLabel(this, QStringLiteral("Label2"),
+                    QStringLiteral("Technical Specifications:\nFor Windows 95/98/Me/NT\n"
+                                   "RAM: minimum 8MB\nCPU: minimum Pentium 133"),
+                    Twips::rect(840, 720, 3015, 1155), UiFonts::normal());
+    Help::makeLabel(this, QStringLiteral("Label1(1)"),
+                    QStringLiteral("For help and support, post your questions on the message "
+                                   "board (link is on Tagloom page) for quickest response.  "
+                                   "Alernatively, email ") +
+                        Help::kSupportEmail,
+                    Twips::rect(870, 3330, 3615, 825), UiFonts::normal(), Qt::black, true);
+    Help::makeLabel(this, QStringLiteral("Label1(2)"), QStringLiteral("Product info page:"),
+                    Twips::rect(870, 2670, 1365, 255), UiFonts::normal());
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setGeometry(Twips::rect(3180, 1020, 480, 480));
+    icon->setPixmap(QPixmap(QStringLiteral(":/assets/icon/tagloom-32.png")));
+    icon->setAttribute(Qt::WA_TranslucentBackground);
+
+    makeBackLabel(QStringLiteral("Label3"));
+    setTabOrder(m_text1_1, m_text1_0);
+}
+
+void frmHelp::paintEvent(QPaintEvent* event) {
+    HelpForm::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(0, 0, 128), 1));
+    painter.drawLine(Twips::point(840, 1890), Twips::point(3780, 1890));
+}

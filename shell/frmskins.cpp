@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/frmskins.h"
+
+#include <QLabel>
+#include <QShowEvent>
+
+frmSkins::frmSkins(QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool) {
+    setObjectName(QStringLiteral("frmSkins"));
+    setAttribute(Qt::WA_DontShowOnScreen);
+    // Design order: Picture5 first, Picture1 last.
+    for (int skin = SkinCount; skin >= 1; --skin) {
+        auto* box = new QLabel(this);
+        box->setObjectName(QStringLiteral("Picture%1").arg(skin));
+        box->setPixmap(QPixmap(picturePath(skin)));
+        box->adjustSize();
+        m_pictures[skin - 1] = box;
+    }
+}
+
+QString frmSkins::picturePath(int skin) {
+    return QStringLiteral(":/assets/skins/skin%1.png").arg(skin);
+}
+
+QPixmap frmSkins::picture(int skin) const {
+    if (skin < 1 || skin > SkinCount)
+        return {};
+    return m_pictures[skin - 1]->pixmap();
+}
+
+void frmSkins::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    hide();
+}

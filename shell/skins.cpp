@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/skins.h"
+
+#include "platform/messageboxes.h"
+#include "platform/settingsstore.h"
+
+#include "shell/appcontext.h"
+#include "shell/frmmain.h"
+#include "shell/frmskins.h"
+
+const QString Skins::kFailure =
+    QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!");
+const QString Skins::kFailureTitle = QStringLiteral("Tagloom Error!");
+const QString Skins::kSection = QStringLiteral("Skin");
+const QString Skins::kKey = QStringLiteral("Value");
+
+Skins::Skins(AppContext& context, QObject* parent, HolderFactory makeHolder)
+    : QObject(parent)
+    , m_context(context)
+    , m_makeHolder(std::move(makeHolder)) {}
+
+Skins::~Skins() = default;
+
+frmSkins* Skins::loadHolder() {
+    if (!m_holder)
+        m_holder.reset(m_makeHolder ? m_makeHolder() : new frmSkins);
+    return m_holder.get();
+}
+
+bool Skins::apply(int skin) {
+    frmSkins* holder = loadHolder();
+    if (!holder || !m_context.main)
+        return false;
+    const QPixmap picture = holder->picture(skin);
+    if (picture.isNull())
+        return false;
+    m_context.main->setSkinPicture(picture);
+    return true;
+}
+
+bool Skins::applySavedSkin() {
+    const QString saved = m_context.store ? m_context.store->read(kSection, kKey) : QString();
+    int skin = 1;
+    for (int candidate = 1; candidate <= frmSkins::SkinCount; ++candidate) {
+        if (saved == QString::number(candidate)) {
+            skin = candidate;
+            break;
+        }
+    }
+    return apply(skin);
+}
+
+void Skins::chooseSkin(int skin) {
+    QWidget* parent = m_context.main;
+    bool applied = false;
+    try {
+        applied = apply(skin);
+    } catch (...) {
+        applied = false;
+    }
+    if (!applied) {
+        // The previous choice stays in the store.
+        if (m_context.messages)
+            m_context.messages->inform(parent, kFailureTitle, kFailure,
+                                       MessageBoxes::Icon::Warning);
+        return;
+    }
+    if (!m_context.store)
+        return;
+    if (!m_context.store->write(kSection, kKey, QString::number(skin)) && m_context.messages) {
+        QString text = QStringLiteral("The skin is shown, but it could not be remembered for the "
+                                      "next start: the settings store refused to write it.");
+        const QString reason = m_context.store->lastError().trimmed();
+        if (!reason.isEmpty())
+            text += QStringLiteral("\n\nReason: ") + reason;
+        m_context.messages->inform(parent, kFailureTitle, text, MessageBoxes::Icon::Warning);
+    }
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/services.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+struct AppContext;
+class frmSkins;
+
+// The skins of frmMain: applies a picture from the hidden holder, then remembers the choice.
+class Skins final : public QObject, public SkinService {
+    Q_OBJECT
+public:
+    static const QString kFailure;
+    static const QString kFailureTitle;
+    static const QString kSection;
+    static const QString kKey;
+
+    using HolderFactory = std::function<frmSkins*()>;
+
+    // makeHolder lets tests hand in a holder with missing pictures.
+    explicit Skins(AppContext& context, QObject* parent = nullptr, HolderFactory makeHolder = {});
+    ~Skins() override;
+
+    bool applySavedSkin() override;
+    void chooseSkin(int skin) override;
+
+    // The holder, once some skin has been asked for; nullptr before.
+    frmSkins* holder() const { return m_holder.get(); }
+
+private:
+    frmSkins* loadHolder();
+    bool apply(int skin);
+
+    AppContext& m_context;
+    HolderFactory m_makeHolder;
+    std::unique_ptr<frmSkins> m_holder;
+};
