@@ -11,12 +11,17 @@
 #include "catalogue/viewerfactory.h"
 #include "catalogue/viewerregistration.h"
 #include "shell/appcontext.h"
+#include "shell/application.h"
+#include "shell/applifecycle.h"
+#include "shell/frmmain.h"
 #include "shell/windowregistry.h"
 
 #include "support/testdoubles.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -43,6 +48,7 @@ private slots:
     void tabMovesOnlyBetweenCodeBoxesAndTheButton();
     void instructionsShowTagsAsWritten();
     void extraButtonOpensItsWindowOnce();
+    void openedFromTheScriptList();
 
 private:
     ScriptViewerWindow* open(const QString& name);
@@ -316,6 +322,42 @@ void TestViewerWindows::extraButtonOpensItsWindowOnce() {
         const QString target = m_catalogue.entry(QString::fromLatin1(name))->extraWindow;
         QVERIFY2(m_windows->find(target) && m_windows->find(target)->isVisible(), name);
     }
+}
+
+void TestViewerWindows::openedFromTheScriptList() {
+    AppLifecycle::resetForTesting();
+    MemorySettingsStore store;
+    ScriptedMessageBoxes messages;
+    RecordingLauncher launcher;
+    AppContext base;
+    base.store = &store;
+    base.shell = &m_shell;
+    base.messages = &messages;
+    base.launcher = &launcher;
+    Application app(base);
+    app.start();
+    QListWidget* list = app.mainWindow()->List1();
+    app.mainWindow()->CmbCategories()->setCurrentIndex(8); // Clocks and Dates
+    auto doubleClick = [list](const QString& title) {
+        const auto items = list->findItems(title, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        const QPoint centre = list->visualItemRect(items.first()).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    };
+    doubleClick(QStringLiteral("Current Date"));
+    auto* viewer =
+        qobject_cast<ScriptViewerWindow*>(app.context().windows->find(QStringLiteral("frmClock3")));
+    QVERIFY(viewer);
+    QVERIFY(viewer->isWindow() && viewer->isVisible());
+    QVERIFY(!WindowRegistry::subWindowOf(viewer));
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("Clocks and Counters 3"));
+    doubleClick(QStringLiteral("Current Date"));
+    QCOMPARE(app.context().windows->find(QStringLiteral("frmClock3")), viewer);
+    QTest::mouseClick(viewer->link(), Qt::LeftButton, {}, viewer->link()->rect().center());
+    QCOMPARE(m_shell.opened, QStringList{AppFolder::sampleBaseUrl() +
+                                         QStringLiteral("/tagloom/samples/Clocks/sub3.htm")});
+    delete viewer;
 }
 
 QTEST_MAIN(TestViewerWindows)
