@@ -12,6 +12,7 @@ class MDIFormMain;
 class frmMain;
 class SkinService;
 class MyScriptsService;
+class SeparateBrowserService;
 
 // The outside world and the few shared windows, handed to every window that needs them.
 // The program fills it with real adapters; tests fill it with doubles.
@@ -30,4 +31,5 @@ struct AppContext {
     // Filled by the subsystems that provide them; absent services leave their commands inert.
     SkinService* skins = nullptr;
     MyScriptsService* myScripts = nullptr;
+    SeparateBrowserService* separateBrowser = nullptr;
 };
