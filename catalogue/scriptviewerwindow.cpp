@@ -10,6 +10,7 @@
 #include "catalogue/viewerlayout.h"
 #include "shell/appcontext.h"
 #include "shell/windowregistry.h"
+#include "webtools/separatebrowserservice.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -243,6 +244,12 @@ QLabel* ScriptViewerWindow::addLabel(const QString& name, const QString& text, c
 }
 
 void ScriptViewerWindow::Label2_Click() {
+    // The calorie calculator opens its sample in a browser window of its own, which closes
+    // with this window.
+    if (m_formName == QLatin1String("frmMath9") && m_context.separateBrowser) {
+        m_context.separateBrowser->openFor(this, m_address->text());
+        return;
+    }
     // Every click asks again; whether the desktop managed it is not the viewer's concern.
     if (m_context.shell)
         m_context.shell->open(m_address->text(), this);
