@@ -92,8 +92,20 @@ QString ViewerLayout::buttonName(const QString& extraWindow) {
 
 namespace {
 
+// Spacing between the parts of the window; the compact set is for texts that would
+// otherwise leave the code boxes too little room.
+struct Spacing {
+    int headingBelowDescription;
+    int firstBlockBelowHeading;
+    int gapAboveDemoHeading;
+    int marginWithoutLink;
+};
+constexpr Spacing kDesigned{kHeadingBelowDescription, kFirstBlockBelowHeading, kGapAboveDemoHeading,
+                            kMarginWithoutLink};
+constexpr Spacing kCompact{150, 240, 90, 120};
+
 ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& measure,
-                        int descriptionMinimum, bool* shrunk) {
+                        int descriptionMinimum, const Spacing& spacing, bool* shrunk) {
     ViewerLayout layout;
     const int height = entry.height;
     layout.client = QSize(ViewerLayout::clientWidth, height);
@@ -122,17 +134,17 @@ ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& m
     const bool codeHeading = entry.formName != QLatin1String("frmSecurity12");
     int y;
     if (codeHeading) {
-        layout.codeHeading = QRect(180, top + kHeadingBelowDescription, 1935, 195);
-        y = layout.codeHeading.y() + kFirstBlockBelowHeading;
+        layout.codeHeading = QRect(180, top + spacing.headingBelowDescription, 1935, 195);
+        y = layout.codeHeading.y() + spacing.firstBlockBelowHeading;
     } else {
         y = top + 180;
     }
 
-    int areaBottom = height - kMarginWithoutLink;
+    int areaBottom = height - spacing.marginWithoutLink;
     if (entry.hasSample()) {
         layout.demoHeading = QRect(240, height - kDemoHeadingFromBottom, 1515, 255);
         layout.link = QRect(1380, height - kLinkFromBottom, 3495, 375);
-        areaBottom = layout.demoHeading.y() - kGapAboveDemoHeading;
+        areaBottom = layout.demoHeading.y() - spacing.gapAboveDemoHeading;
     }
     if (!designedButton.isNull() && !topButton)
         areaBottom = std::min(areaBottom, layout.extraButton.y() - ViewerLayout::blockGap);
@@ -199,9 +211,12 @@ ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& m
 
 ViewerLayout ViewerLayout::compute(const ScriptEntry& entry, const Measure& measure) {
     bool shrunk = false;
-    ViewerLayout roomy = layoutWith(entry, measure, kStandardDescription, &shrunk);
+    ViewerLayout roomy = layoutWith(entry, measure, kStandardDescription, kDesigned, &shrunk);
     if (!shrunk)
         return roomy;
     // Short windows give the description only the lines it needs, so the code keeps its room.
-    return layoutWith(entry, measure, 0, &shrunk);
+    ViewerLayout tight = layoutWith(entry, measure, 0, kDesigned, &shrunk);
+    if (tight.fits)
+        return tight;
+    return layoutWith(entry, measure, 0, kCompact, &shrunk);
 }

@@ -115,6 +115,14 @@ void TestViewerGeometry::longDescriptionMovesTheCodeDown() {
     QCOMPARE(l.codeHeading.y(), l.description.bottom() + 1 + 285);
     QVERIFY(l.blocks.at(0).label.y() > l.codeHeading.bottom());
     QVERIFY(l.fits);
+
+    // Even the shortest window keeps a usable box under the longest description.
+    ScriptEntry shortest = makeEntry(2880, {EntryBlock::Kind::C}, false);
+    shortest.description = e.description;
+    const ViewerLayout s = ViewerLayout::compute(shortest, fixedMeasure());
+    QVERIFY(s.fits);
+    QVERIFY(s.blocks.at(0).box.y() > s.codeHeading.bottom());
+    QVERIFY(s.blocks.at(0).box.bottom() < 2880);
 }
 
 void TestViewerGeometry::boxesShrinkToTheFixedHeight() {
