@@ -55,7 +55,8 @@ int codeHeight(const QString& code, int widthTwips) {
         const QRect bounds = metrics.boundingRect(QRect(0, 0, textWidth, 100000),
                                                   Qt::TextWordWrap | Qt::TextExpandTabs,
                                                   line.isEmpty() ? QStringLiteral(" ") : line);
-        lines += std::max(1, bounds.height() / metrics.lineSpacing());
+        const int spacing = metrics.lineSpacing();
+        lines += std::max(1, (bounds.height() + spacing - 1) / spacing);
     }
     return Twips::fromPixels(lines * metrics.lineSpacing() + 14);
 }
