@@ -252,6 +252,8 @@ void TestSamplePages::everySamplePage() {
         Outcome outcome;
         if (!QFileInfo::exists(file))
             outcome = {false, QStringLiteral("page was not generated: ") + entry->samplePage};
+        else if (entry->probe.trimmed().isEmpty())
+            outcome = {false, QStringLiteral("no probe declared")};
         else
             outcome = checkPage(QUrl::fromLocalFile(file), entry->probe);
         if (outcome.ok) {
