@@ -14,7 +14,10 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 
 frmAbout::frmAbout(AppContext& context, QWidget* parent)
@@ -56,6 +59,10 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     contacts->setObjectName(QStringLiteral("FrameCont"));
     contacts->setGeometry(Twips::rect(900, 1020, 4335, 1275));
     contacts->setFont(UiFonts::normal());
+    // A classic frame: the caption sits on the top edge, which runs level with its middle.
+    contacts->setStyleSheet(QStringLiteral(
+        "QGroupBox#FrameCont { border: 1px solid rgb(128,128,128); margin-top: 6px; }"
+        "QGroupBox#FrameCont::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     const QRect descriptionRect = Twips::rect(120, 180, 4185, 990);
     const auto fit = [&](const QString& prefix, const QString& address) {
         const int room =
@@ -138,8 +145,23 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmAbout::cmdOK_Click() {
-    // Unloads without showing frmMain: whatever lies beneath comes into view.
+    // Unloads without showing frmMain: whatever lies beneath comes into view. The frame would
+    // otherwise activate its children in creation order, which brings frmMain forward.
+    QPointer<QMdiSubWindow> beneath;
+    if (QMdiSubWindow* own = WindowRegistry::subWindowOf(this)) {
+        if (QMdiArea* area = own->mdiArea()) {
+            const auto stack = area->subWindowList(QMdiArea::StackingOrder);
+            for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
+                if (*it != own && (*it)->isVisible()) {
+                    beneath = *it;
+                    break;
+                }
+            }
+        }
+    }
     WindowRegistry::closeWindow(this);
+    if (beneath && beneath->mdiArea())
+        beneath->mdiArea()->setActiveSubWindow(beneath);
 }
 
 void frmAbout::Label10_Click() {

@@ -7,7 +7,7 @@
 
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace {
 
@@ -19,29 +19,33 @@ const QString& frmBegin::helpText() {
     // Hard-wrapped with CR LF like every help text of the program.
     static const QString text =
         QStringLiteral("Hello!  Are you really lost and don't know how the heck to add any of\r\n"
-                       "these scripts to your page?  Relax: adding them is not as difficult\r\n"
-                       "as it seems.  All you need to know is how to edit your page.\r\n"
+                       "these scripts to your page?  Relax: adding them is not as\r\n"
+                       "difficult as it seems.  All you need to know is how to edit\r\n"
+                       "your page.\r\n"
                        "\r\n"
-                       "When the instructions tell you to place a script between the <HEAD>\r\n"
-                       "and </HEAD> tags, open your page and view its HTML.  Find the <HEAD>\r\n"
-                       "tag near the top and the </HEAD> tag a few lines below it.  Click at\r\n"
-                       "the end of the <HEAD> line and press Enter to make a blank line, then\r\n"
-                       "paste the code on that blank line, between the two tags.  That's it!\r\n"
+                       "When the instructions tell you to place a script between the\r\n"
+                       "<HEAD> and </HEAD> tags, open your page and view its HTML.\r\n"
+                       "Find the <HEAD> tag near the top and the </HEAD> tag a few\r\n"
+                       "lines below it.  Click at the end of the <HEAD> line and press\r\n"
+                       "Enter to make a blank line, then paste the code on that blank\r\n"
+                       "line, between the two tags.  That's it!\r\n"
                        "\r\n"
-                       "New in version 2.0: you can add scripts of your own.  Choose \"My\r\n"
-                       "Scripts\" in the list box or on the 'Main' menu, then double-click\r\n"
-                       "\"Add New Script...\", enter the information and save it.  You can add\r\n"
-                       "up to 30 scripts of your own to Tagloom.");
+                       "New in version 2.0: you can add scripts of your own.  Choose\r\n"
+                       "\"My Scripts\" in the list box or on the 'Main' menu, then\r\n"
+                       "double-click \"Add New Script...\", enter the information and\r\n"
+                       "save it.  You can add up to 30 scripts of your own to Tagloom.");
     return text;
 }
 
 frmBegin::frmBegin(AppContext& context, QWidget* parent)
     : HelpForm(context, QStringLiteral("frmBegin"), kPicture, parent) {
-    m_text1 = new QPlainTextEdit(this);
+    m_text1 = new QTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setGeometry(Twips::rect(210, 420, 4935, 4215));
     m_text1->setFont(UiFonts::normal());
     m_text1->setReadOnly(true);
+    m_text1->setAcceptRichText(false);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text1->document()->setDocumentMargin(2);
     m_text1->setPlainText(

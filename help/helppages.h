@@ -4,7 +4,7 @@
 #include "help/helpform.h"
 
 class QLineEdit;
-class QPlainTextEdit;
+class QTextEdit;
 
 // Help for beginners: how to paste a script into a page.
 class frmBegin final : public HelpForm {
@@ -12,10 +12,10 @@ class frmBegin final : public HelpForm {
 public:
     explicit frmBegin(AppContext& context, QWidget* parent = nullptr);
     static const QString& helpText();
-    QPlainTextEdit* Text1() const { return m_text1; }
+    QTextEdit* Text1() const { return m_text1; }
 
 private:
-    QPlainTextEdit* m_text1 = nullptr;
+    QTextEdit* m_text1 = nullptr;
 };
 
 // Program overview.

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The skins of frmMain, through the whole program: the start-up read, the menu commands, their
+// write order and their failures.
+#include "platform/uifonts.h"
+
+#include "shell/application.h"
+#include "shell/applifecycle.h"
+#include "shell/frmmain.h"
+#include "shell/frmskins.h"
+#include "shell/skins.h"
+
+#include "support/testdoubles.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Forwards to a memory store and notes which picture frmMain showed at each write.
+class SpyStore final : public SettingsStore {
+public:
+    QString read(const QString& section, const QString& key,
+                 const QString& defaultValue) const override {
+        return memory.read(section, key, defaultValue);
+    }
+    bool write(const QString& section, const QString& key, const QString& value) override {
+        picturesAtWrite.append(main ? main->skinPicture().cacheKey() : 0);
+        return memory.write(section, key, value);
+    }
+    QString lastError() const override { return QStringLiteral("disk full"); }
+
+    MemorySettingsStore memory;
+    frmMain* main = nullptr;
+    QList<qint64> picturesAtWrite;
+};
+
+struct Harness {
+    SpyStore store;
+    RecordingShellOpener shell;
+    ScriptedMessageBoxes messages;
+    RecordingLauncher launcher;
+    std::unique_ptr<Application> app;
+    Skins* skins = nullptr;
+    int holdersMade = 0;
+
+    // missing: a skin whose picture the holder lacks (0: none).
+    explicit Harness(const QString& saved = QString(), bool stored = false, int missing = 0) {
+        AppLifecycle::resetForTesting();
+        if (stored)
+            store.memory.set(Skins::kSection, Skins::kKey, saved);
+        store.memory.log.clear();
+        AppContext base;
+        base.store = &store;
+        base.shell = &shell;
+        base.messages = &messages;
+        base.launcher = &launcher;
+        app = std::make_unique<Application>(base);
+        skins = new Skins(app->context(), app.get(), [this, missing] {
+            ++holdersMade;
+            auto* holder = new frmSkins;
+            if (missing)
+                holder->findChild<QLabel*>(QStringLiteral("Picture%1").arg(missing))->clear();
+            return holder;
+        });
+        app->context().skins = skins;
+        app->start();
+        store.main = app->mainWindow();
+    }
+    frmMain* main() const { return app->mainWindow(); }
+    qint64 shown() const { return main()->skinPicture().cacheKey(); }
+    qint64 held(int skin) const { return skins->holder()->picture(skin).cacheKey(); }
+    QAction* action(const char* name) const {
+        return main()->menuBar()->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    QList<MemorySettingsStore::Operation> writes() const {
+        QList<MemorySettingsStore::Operation> result;
+        for (const auto& op : std::as_const(store.memory.log))
+            if (op.type == MemorySettingsStore::Operation::Type::Write)
+                result.append(op);
+        return result;
+    }
+};
+
+MemorySettingsStore::Operation skinWrite(const QString& value) {
+    return {MemorySettingsStore::Operation::Type::Write, QStringLiteral("Skin"),
+            QStringLiteral("Value"), value};
+}
+
+} // namespace
+
+class TestSkins : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { UiFonts::install(); }
+
+    void startupAppliesTheSavedSkinExactly_data();
+    void startupAppliesTheSavedSkinExactly();
+    void holderHasFivePicturesAndStaysHidden();
+    void menuAppliesThenWrites();
+    void menuFailureKeepsTheStoredChoice();
+    void startupFailureOpensAsFarAsItGot();
+    void lostWriteIsReported();
+};
+
+void TestSkins::startupAppliesTheSavedSkinExactly_data() {
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<int>("skin");
+    QTest::newRow("first start") << QString() << false << 1;
+    for (int n = 1; n <= 5; ++n)
+        QTest::addRow("skin %d", n) << QString::number(n) << true << n;
+    QTest::newRow("empty") << QString() << true << 1;
+    QTest::newRow("leading blank") << QStringLiteral(" 3") << true << 1;
+    QTest::newRow("trailing blank") << QStringLiteral("3 ") << true << 1;
+    QTest::newRow("leading zero") << QStringLiteral("04") << true << 1;
+    QTest::newRow("outside") << QStringLiteral("6") << true << 1;
+    QTest::newRow("zero") << QStringLiteral("0") << true << 1;
+    QTest::newRow("word") << QStringLiteral("Horizon Blue") << true << 1;
+}
+
+void TestSkins::startupAppliesTheSavedSkinExactly() {
+    QFETCH(QString, saved);
+    QFETCH(bool, stored);
+    QFETCH(int, skin);
+    Harness h(saved, stored);
+    QCOMPARE(h.shown(), h.held(skin));
+    // One read with no default, and nothing written back.
+    const QList<MemorySettingsStore::Operation> expected{
+        {MemorySettingsStore::Operation::Type::Read, QStringLiteral("Skin"),
+         QStringLiteral("Value"), QString()}};
+    QCOMPARE(h.store.memory.log, expected);
+    QCOMPARE(h.store.memory.contains(Skins::kSection, Skins::kKey), stored);
+    if (stored)
+        QCOMPARE(h.store.memory.read(Skins::kSection, Skins::kKey), saved);
+    QVERIFY(h.messages.shown.isEmpty());
+}
+
+void TestSkins::holderHasFivePicturesAndStaysHidden() {
+    Harness h;
+    frmSkins* holder = h.skins->holder();
+    QVERIFY(holder);
+    QVERIFY(!holder->isVisible());
+    const auto boxes = holder->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    QStringList names;
+    for (const QLabel* box : boxes)
+        names.append(box->objectName());
+    QCOMPARE(names, (QStringList{"Picture5", "Picture4", "Picture3", "Picture2", "Picture1"}));
+    const QSize sizes[] = {{556, 450}, {450, 450}, {450, 450}, {450, 450}, {475, 380}};
+    for (int skin = 1; skin <= 5; ++skin) {
+        QCOMPARE(holder->picture(skin).size(), sizes[skin - 1]);
+        for (int other = 1; other < skin; ++other)
+            QVERIFY(holder->picture(skin).toImage() != holder->picture(other).toImage());
+    }
+    QVERIFY(holder->picture(0).isNull());
+    QVERIFY(holder->picture(6).isNull());
+    holder->show();
+    QVERIFY(!holder->isVisible());
+
+    // Many choices later it is still the one holder.
+    h.action("mnuSkin3")->trigger();
+    h.action("mnuSkin2")->trigger();
+    QCOMPARE(h.holdersMade, 1);
+    QCOMPARE(h.skins->holder(), holder);
+}
+
+void TestSkins::menuAppliesThenWrites() {
+    Harness h(QStringLiteral("2"), true);
+    QMenu* submenu = h.main()->menuBar()->findChild<QMenu*>(QStringLiteral("mnuSkin"));
+    QVERIFY(submenu);
+    const auto entries = submenu->actions();
+    QCOMPARE(entries.size(), 5);
+    // Entries 1, 2, 3, 5, 4 in the submenu: the fourth is "Battle Field", the last "Animal Farm".
+    const int expected[] = {1, 2, 3, 5, 4};
+    QList<MemorySettingsStore::Operation> writes;
+    for (int i = 0; i < 5; ++i) {
+        entries.at(i)->trigger();
+        const int skin = expected[i];
+        QCOMPARE(h.shown(), h.held(skin));
+        writes.append(skinWrite(QString::number(skin)));
+        QCOMPARE(h.writes(), writes);
+        // The picture was already showing when the value was written.
+        QCOMPARE(h.store.picturesAtWrite.last(), h.held(skin));
+    }
+    // Picking the skin already shown applies and writes it again.
+    h.action("mnuSkin4")->trigger();
+    QCOMPARE(h.writes().size(), 6);
+    QCOMPARE(h.writes().last(), skinWrite(QStringLiteral("4")));
+    QVERIFY(h.messages.shown.isEmpty());
+}
+
+void TestSkins::menuFailureKeepsTheStoredChoice() {
+    for (int missing = 1; missing <= 5; ++missing) {
+        const QString saved = missing == 2 ? QStringLiteral("3") : QStringLiteral("2");
+        Harness h(saved, true, missing);
+        const qint64 before = h.shown();
+        h.action(qPrintable(QStringLiteral("mnuSkin%1").arg(missing)))->trigger();
+        QCOMPARE(h.messages.shown.size(), 1);
+        QCOMPARE(h.messages.shown.first().title, QStringLiteral("Tagloom Error!"));
+        QCOMPARE(h.messages.shown.first().text,
+                 QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!"));
+        QCOMPARE(h.messages.shown.first().icon, MessageBoxes::Icon::Warning);
+        QVERIFY(h.writes().isEmpty());
+        QCOMPARE(h.store.memory.read(Skins::kSection, Skins::kKey), saved);
+        QCOMPARE(h.shown(), before);
+        // The other skins still work.
+        h.action(missing == 4 ? "mnuSkin5" : "mnuSkin4")->trigger();
+        QCOMPARE(h.writes().size(), 1);
+    }
+}
+
+void TestSkins::startupFailureOpensAsFarAsItGot() {
+    Harness h(QStringLiteral("3"), true, 3);
+    QCOMPARE(h.messages.shown.size(), 1);
+    QCOMPARE(h.messages.shown.first().title, QStringLiteral("Tagloom Error!"));
+    QCOMPARE(h.messages.shown.first().icon, MessageBoxes::Icon::Warning);
+    // The list was filled and the design-time background, the default skin, stays.
+    QVERIFY(h.main()->List1()->count() > 0);
+    QVERIFY(!h.main()->skinPicture().isNull());
+    QCOMPARE(h.main()->skinPicture().toImage(), h.skins->holder()->picture(1).toImage());
+    QVERIFY(h.writes().isEmpty());
+    QCOMPARE(h.store.memory.read(Skins::kSection, Skins::kKey), QStringLiteral("3"));
+}
+
+void TestSkins::lostWriteIsReported() {
+    Harness h(QStringLiteral("1"), true);
+    h.store.memory.failWritesAfter(0);
+    h.action("mnuSkin5")->trigger();
+    // Shown, but not remembered, and the user hears of it.
+    QCOMPARE(h.shown(), h.held(5));
+    QCOMPARE(h.store.memory.read(Skins::kSection, Skins::kKey), QStringLiteral("1"));
+    QCOMPARE(h.messages.shown.size(), 1);
+    QCOMPARE(h.messages.shown.first().title, QStringLiteral("Tagloom Error!"));
+    QVERIFY(h.messages.shown.first().text.contains(QStringLiteral("could not be remembered")));
+    QVERIFY(h.messages.shown.first().text.contains(QStringLiteral("disk full")));
+}
+
+QTEST_MAIN(TestSkins)
+#include "tst_skins.moc"
