@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The skins of frmMain, through the whole program: the start-up read, the menu commands, their
-// write order and their failures.
+// write order and their failures. TAGLOOM_SNAPSHOT_DIR=<folder> also saves frmMain in each skin.
 #include "platform/uifonts.h"
 
 #include "shell/application.h"
@@ -185,6 +185,10 @@ void TestSkins::menuAppliesThenWrites() {
         QCOMPARE(h.writes(), writes);
         // The picture was already showing when the value was written.
         QCOMPARE(h.store.picturesAtWrite.last(), h.held(skin));
+        const QString snapshots = qEnvironmentVariable("TAGLOOM_SNAPSHOT_DIR");
+        if (!snapshots.isEmpty())
+            QVERIFY(h.main()->grab().save(
+                QDir(snapshots).filePath(QStringLiteral("frmMain-skin%1.png").arg(skin))));
     }
     // Picking the skin already shown applies and writes it again.
     h.action("mnuSkin4")->trigger();
