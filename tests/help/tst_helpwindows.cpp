@@ -313,9 +313,13 @@ void TestHelpWindows::captionsFitTheirControls() {
         }
         for (const QGroupBox* frame : window->findChildren<QGroupBox*>())
             QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 16);
-        if (!snapshots.isEmpty())
-            QVERIFY(window->grab().save(QDir(snapshots).filePath(QString::fromLatin1(page.window) +
-                                                                 QStringLiteral(".png"))));
+        if (!snapshots.isEmpty()) {
+            const QDir folder(snapshots);
+            const QString name = QString::fromLatin1(page.window);
+            QVERIFY(window->grab().save(folder.filePath(name + QStringLiteral(".png"))));
+            QVERIFY(h.app->frame()->grab().save(
+                folder.filePath(name + QStringLiteral("-in-frame.png"))));
+        }
     }
     // The beginner's text fits its box without a scroll bar.
     auto* begin = qobject_cast<frmBegin*>(h.open("frmBegin"));
