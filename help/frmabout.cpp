@@ -41,12 +41,11 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
                     Twips::rect(3960, 390, 255, 255), UiFonts::normal(), Help::kDarkBlue);
 
     const QRect linkRect = Twips::rect(900, 690, 2355, 255);
-    auto* link =
-        new HelpLinkLabel(Help::fitAddress(base, UiFonts::normal(), linkRect.width()), this);
+    auto* link = new HelpLinkLabel(Help::fitAddress(base, UiFonts::bold(), linkRect.width()), this);
     link->setObjectName(QStringLiteral("Label10"));
     link->setTextFormat(Qt::PlainText);
     link->setGeometry(linkRect);
-    link->setFont(UiFonts::normal());
+    link->setFont(UiFonts::bold()); // links are bold, like every link of the program
     link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     link->setToolTip(base);
     link->setCursor(HelpArtwork::linkCursor());

@@ -368,6 +368,11 @@ void TestHelpWindows::controlsSitWhereDesigned() {
         QCOMPARE(back->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QVERIFY(back->font().bold());
     }
+    auto* site = h.open("frmAbout")->findChild<QLabel*>(QStringLiteral("Label10"));
+    QVERIFY(site->font().bold());
+    QCOMPARE(site->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(site->toolTip(), AppFolder::sampleBaseUrl());
+    QCOMPARE(site->cursor().shape(), Qt::BitmapCursor);
     // The release rows.
     QWidget* notes = h.open("frmAboutMe");
     const QStringList dates{QStringLiteral("25 September, 2000"),
