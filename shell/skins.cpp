@@ -19,12 +19,14 @@ Skins::Skins(AppContext& context, QObject* parent, HolderFactory makeHolder)
     , m_context(context)
     , m_makeHolder(std::move(makeHolder)) {}
 
-Skins::~Skins() = default;
+Skins::~Skins() {
+    delete m_holder.data();
+}
 
 frmSkins* Skins::loadHolder() {
     if (!m_holder)
-        m_holder.reset(m_makeHolder ? m_makeHolder() : new frmSkins);
-    return m_holder.get();
+        m_holder = m_makeHolder ? m_makeHolder() : new frmSkins;
+    return m_holder.data();
 }
 
 bool Skins::apply(int skin) {

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/frmskins.h"
 #include "shell/services.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
-#include <memory>
 
 struct AppContext;
-class frmSkins;
 
 // The skins of frmMain: applies a picture from the hidden holder, then remembers the choice.
 class Skins final : public QObject, public SkinService {
@@ -30,7 +30,7 @@ public:
     void chooseSkin(int skin) override;
 
     // The holder, once some skin has been asked for; nullptr before.
-    frmSkins* holder() const { return m_holder.get(); }
+    frmSkins* holder() const { return m_holder.data(); }
 
 private:
     frmSkins* loadHolder();
@@ -38,5 +38,6 @@ private:
 
     AppContext& m_context;
     HolderFactory m_makeHolder;
-    std::unique_ptr<frmSkins> m_holder;
+    // A parentless window; guarded, since whoever tidies up top-level windows may delete it.
+    QPointer<frmSkins> m_holder;
 };
