@@ -12,6 +12,9 @@ public:
     static QString defaultFile();
 
     explicit WebPlugin(QString file = defaultFile());
+    // A factory that is already at hand (tests).
+    explicit WebPlugin(WebWindowFactory* loaded)
+        : m_factory(loaded) {}
 
     // nullptr when the plugin is missing or broken; errorString() then says why. A failed
     // load is tried again on the next call, so a plugin installed meanwhile is found.

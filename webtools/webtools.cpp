@@ -18,6 +18,11 @@ WebTools::WebTools(AppContext& context, const QString& pluginFile, QObject* pare
     , m_context(context)
     , m_plugin(pluginFile) {}
 
+WebTools::WebTools(AppContext& context, WebWindowFactory* factory, QObject* parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_plugin(factory) {}
+
 WebTools::~WebTools() {
     // Web views must be gone before the application object is.
     const auto windows = m_windows;

@@ -20,6 +20,7 @@ class WebTools final : public QObject, public SeparateBrowserService {
     Q_OBJECT
 public:
     WebTools(AppContext& context, const QString& pluginFile, QObject* parent = nullptr);
+    WebTools(AppContext& context, WebWindowFactory* factory, QObject* parent = nullptr);
     ~WebTools() override;
 
     // The quick browser, loaded and showing its start page; nullptr after telling the user

@@ -12,13 +12,17 @@
 namespace {
 
 // Runs in a world of its own inside every frame, so page scripts can neither see nor
-// disturb it; the token keeps them from faking its reports.
-const char kFrameWatch[] = R"JS(
+// disturb it; the token keeps them from faking its reports. "pageshow" comes after "load",
+// and again when a page is taken back out of the history cache without loading. A frame's
+// document completes before the document that holds it.
+const char kDocumentWatch[] = R"JS(
 (function () {
-  if (window === window.top) return;
-  function report() { console.log('%1' + location.href); }
+  var reported = false;
+  function report() { reported = true; console.log('%1' + location.href); }
   if (document.readyState === 'complete') report();
-  else window.addEventListener('load', report);
+  window.addEventListener('pageshow', function (e) {
+    if (e.persisted || !reported) report();
+  });
 })();
 )JS";
 
@@ -26,14 +30,14 @@ const char kFrameWatch[] = R"JS(
 
 ReportingPage::ReportingPage(QObject* parent)
     : QWebEnginePage(parent)
-    , m_token(QStringLiteral("tagloom-frame-complete-%1:")
+    , m_token(QStringLiteral("tagloom-document-complete-%1:")
                   .arg(QUuid::createUuid().toString(QUuid::WithoutBraces))) {
     QWebEngineScript watch;
-    watch.setName(QStringLiteral("tagloom-frame-watch"));
+    watch.setName(QStringLiteral("tagloom-document-watch"));
     watch.setInjectionPoint(QWebEngineScript::DocumentReady);
     watch.setWorldId(QWebEngineScript::ApplicationWorld);
     watch.setRunsOnSubFrames(true);
-    watch.setSourceCode(QString::fromLatin1(kFrameWatch).arg(m_token));
+    watch.setSourceCode(QString::fromLatin1(kDocumentWatch).arg(m_token));
     scripts().insert(watch);
 }
 
@@ -41,7 +45,7 @@ void ReportingPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level
                                              const QString& message, int line,
                                              const QString& source) {
     if (message.startsWith(m_token)) {
-        emit frameComplete(message.mid(m_token.size()));
+        emit documentComplete(message.mid(m_token.size()));
         return;
     }
     QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
@@ -63,10 +67,13 @@ QuickView::QuickView(QWidget* parent, WebViewEvents* events)
     setPage(page);
     connect(this, &QWebEngineView::titleChanged, this,
             [this](const QString& title) { m_events->titleChanged(title); });
-    connect(page, &ReportingPage::frameComplete, this,
+    connect(page, &ReportingPage::documentComplete, this,
             [this](const QString& address) { m_events->documentComplete(address); });
-    connect(this, &QWebEngineView::loadFinished, this,
-            [this] { m_events->documentComplete(url().toString()); });
+    // A page that failed to load runs no script, but has completed all the same.
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (!ok)
+            m_events->documentComplete(url().toString());
+    });
 }
 
 void QuickView::navigate(const QString& address) {

@@ -6,16 +6,16 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-// A page that tells when each of its frames has finished loading, and opens the windows that
-// its scripts and links ask for as browser windows of their own.
+// A page that tells when each of its documents (the page and every frame) has finished loading, and
+// opens the windows that its scripts and links ask for as browser windows of their own.
 class ReportingPage final : public QWebEnginePage {
     Q_OBJECT
 public:
     explicit ReportingPage(QObject* parent);
 
 signals:
-    // A frame inside the page (not the page itself) has finished loading.
-    void frameComplete(const QString& address);
+    // The page or a frame inside it has finished loading.
+    void documentComplete(const QString& address);
 
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
