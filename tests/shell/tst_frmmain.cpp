@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/twips.h"
-#include "catalogue/catalogueindex.h"
 #include "platform/uifonts.h"
+
+#include "catalogue/catalogueindex.h"
 #include "shell/application.h"
 #include "shell/applifecycle.h"
 #include "shell/frmmain.h"
 #include "shell/mdiformmain.h"
 #include "shell/services.h"
 #include "shell/windowregistry.h"
+
 #include "support/testdoubles.h"
 
 #include <QAbstractButton>
@@ -24,11 +26,9 @@
 
 namespace {
 
-class FakeMyScripts final : public MyScriptsService
-{
+class FakeMyScripts final : public MyScriptsService {
 public:
-    void fillList(QListWidget* list) override
-    {
+    void fillList(QListWidget* list) override {
         ++fills;
         list->clear();
         list->addItem(QStringLiteral("Add New Script..."));
@@ -41,8 +41,7 @@ public:
     QStringList dispatched;
 };
 
-class FakeSkins final : public SkinService
-{
+class FakeSkins final : public SkinService {
 public:
     bool applySavedSkin() override { return applyResult; }
     void chooseSkin(int skin) override { chosen.append(skin); }
@@ -50,14 +49,12 @@ public:
     QList<int> chosen;
 };
 
-class ClosingCounter final : public QWidget
-{
+class ClosingCounter final : public QWidget {
 public:
     int closes = 0;
 
 protected:
-    void closeEvent(QCloseEvent* event) override
-    {
+    void closeEvent(QCloseEvent* event) override {
         ++closes;
         QWidget::closeEvent(event);
     }
@@ -74,8 +71,7 @@ struct Harness {
     std::unique_ptr<Application> app;
     QStringList created;
 
-    explicit Harness(bool start = true)
-    {
+    explicit Harness(bool start = true) {
         AppLifecycle::resetForTesting();
         AppContext base;
         base.store = &store;
@@ -92,6 +88,19 @@ struct Harness {
             window->setObjectName(name);
             return window;
         });
+        // Stand-ins for the other subsystems' windows too: this test is about frmMain.
+        const QStringList others = {"frmProg", "frmAboutMe", "frmWE",   "frmBrowser",
+                                    "frmHelp", "frmBegin",   "frmAbout"};
+        for (const QString& name : others) {
+            app->context().windows->registerWindow(name,
+                                                   name == QLatin1String("frmBrowser")
+                                                       ? WindowRegistry::Placement::TopLevel
+                                                       : WindowRegistry::Placement::FrameChild,
+                                                   [this, name] {
+                                                       created.append(name);
+                                                       return new QWidget;
+                                                   });
+        }
         if (start)
             app->start();
     }
@@ -99,20 +108,17 @@ struct Harness {
     QListWidget* list() const { return main()->List1(); }
     QComboBox* combo() const { return main()->CmbCategories(); }
 
-    void doubleClickRow(int row) const
-    {
+    void doubleClickRow(int row) const {
         QListWidgetItem* item = list()->item(row);
         const QPoint centre = list()->visualItemRect(item).center();
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, centre);
     }
-    int rowOf(const QString& text) const
-    {
+    int rowOf(const QString& text) const {
         const auto found = list()->findItems(text, Qt::MatchExactly);
         return found.isEmpty() ? -1 : list()->row(found.first());
     }
-    QStringList rows() const
-    {
+    QStringList rows() const {
         QStringList result;
         for (int i = 0; i < list()->count(); ++i)
             result.append(list()->item(i)->text());
@@ -120,8 +126,7 @@ struct Harness {
     }
 };
 
-QStringList actionTexts(const QMenu* menu)
-{
+QStringList actionTexts(const QMenu* menu) {
     QStringList texts;
     const auto actions = menu->actions();
     for (const QAction* action : actions)
@@ -131,13 +136,11 @@ QStringList actionTexts(const QMenu* menu)
 
 } // namespace
 
-class TestFrmMain : public QObject
-{
+class TestFrmMain : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { UiFonts::install(); }
-    void cleanup()
-    {
+    void cleanup() {
         // Stand-in viewers are parentless; the harness deletes the frame itself.
         QList<QPointer<QWidget>> windows;
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -167,8 +170,7 @@ private slots:
     void exitEndsWithoutClosingHandlers();
 };
 
-void TestFrmMain::startShowsFirstCategoryWithFocusInList()
-{
+void TestFrmMain::startShowsFirstCategoryWithFocusInList() {
     Harness h;
     QVERIFY(QTest::qWaitForWindowExposed(h.app->frame()));
     QCOMPARE(h.combo()->currentIndex(), 0);
@@ -181,8 +183,7 @@ void TestFrmMain::startShowsFirstCategoryWithFocusInList()
         QVERIFY(op.type != MemorySettingsStore::Operation::Type::Write);
 }
 
-void TestFrmMain::pickingACategoryListsItsTitlesInOrder()
-{
+void TestFrmMain::pickingACategoryListsItsTitlesInOrder() {
     Harness h;
     h.combo()->setFocus();
     for (int i = 0; i < 8; ++i)
@@ -193,8 +194,7 @@ void TestFrmMain::pickingACategoryListsItsTitlesInOrder()
     QVERIFY(h.list()->selectedItems().isEmpty());
 }
 
-void TestFrmMain::reselectingTheSameCategoryDoesNotRebuild()
-{
+void TestFrmMain::reselectingTheSameCategoryDoesNotRebuild() {
     Harness h;
     h.doubleClickRow(2); // selects a row
     h.main()->appendRow(QStringLiteral("sentinel"));
@@ -206,8 +206,7 @@ void TestFrmMain::reselectingTheSameCategoryDoesNotRebuild()
     QVERIFY(h.list()->selectedItems().isEmpty());
 }
 
-void TestFrmMain::myScriptsCategoryAsksTheService()
-{
+void TestFrmMain::myScriptsCategoryAsksTheService() {
     Harness h;
     h.combo()->setCurrentIndex(16);
     QCOMPARE(h.myScripts.fills, 1);
@@ -216,8 +215,7 @@ void TestFrmMain::myScriptsCategoryAsksTheService()
     QCOMPARE(h.myScripts.fills, 1);
 }
 
-void TestFrmMain::doubleClickOpensTheTitlesWindowOnce()
-{
+void TestFrmMain::doubleClickOpensTheTitlesWindowOnce() {
     Harness h;
     h.combo()->setCurrentIndex(1);
     const int row = h.rowOf(QStringLiteral("3D Text"));
@@ -233,8 +231,7 @@ void TestFrmMain::doubleClickOpensTheTitlesWindowOnce()
     QCOMPARE(window->windowTitle(), QStringLiteral("typed state"));
 }
 
-void TestFrmMain::doubleClickIgnoresTheCategoryShown()
-{
+void TestFrmMain::doubleClickIgnoresTheCategoryShown() {
     // Every title resolves to its own window, whichever category lists it.
     Harness h;
     for (int category = 0; category < 16; ++category) {
@@ -251,8 +248,7 @@ void TestFrmMain::doubleClickIgnoresTheCategoryShown()
     QVERIFY(h.myScripts.dispatched.isEmpty());
 }
 
-void TestFrmMain::otherTextsGoToMyScripts()
-{
+void TestFrmMain::otherTextsGoToMyScripts() {
     Harness h;
     h.combo()->setCurrentIndex(16);
     h.main()->appendRow(QStringLiteral("3d text"));
@@ -263,12 +259,11 @@ void TestFrmMain::otherTextsGoToMyScripts()
     h.combo()->setCurrentIndex(16);
     QTest::mouseDClick(h.list()->viewport(), Qt::LeftButton, {},
                        QPoint(10, h.list()->viewport()->height() - 5));
-    QCOMPARE(h.myScripts.dispatched,
-             QStringList({QStringLiteral("Add New Script..."), QStringLiteral("3d text"), QString()}));
+    QCOMPARE(h.myScripts.dispatched, QStringList({QStringLiteral("Add New Script..."),
+                                                  QStringLiteral("3d text"), QString()}));
 }
 
-void TestFrmMain::menusHaveTheirCaptionsInOrder()
-{
+void TestFrmMain::menusHaveTheirCaptionsInOrder() {
     Harness h;
     QMenuBar* bar = h.main()->menuBar();
     const auto menus = bar->actions();
@@ -290,8 +285,7 @@ void TestFrmMain::menusHaveTheirCaptionsInOrder()
         QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
 }
 
-void TestFrmMain::menuCommandsReachTheirServices()
-{
+void TestFrmMain::menuCommandsReachTheirServices() {
     Harness h;
     auto trigger = [&](const char* name) {
         QAction* action = h.main()->menuBar()->findChild<QAction*>(QString::fromLatin1(name));
@@ -310,7 +304,7 @@ void TestFrmMain::menuCommandsReachTheirServices()
     QCOMPARE(h.myScripts.fills, 1);
 
     const QList<QPair<const char*, QString>> opens = {
-        {"mnuOverview", "frmProg"}, {"mnuNew", "frmAboutMe"},    {"mnuElements", "frmWE"},
+        {"mnuOverview", "frmProg"},   {"mnuNew", "frmAboutMe"},  {"mnuElements", "frmWE"},
         {"mnuBrowser", "frmBrowser"}, {"mnuGeneral", "frmHelp"}, {"mnuBeginners", "frmBegin"},
         {"mnuAbout", "frmAbout"},
     };
@@ -327,8 +321,7 @@ void TestFrmMain::menuCommandsReachTheirServices()
     QVERIFY(!WindowRegistry::subWindowOf(h.main())->isVisible());
 }
 
-void TestFrmMain::startupSkinFailureIsReported()
-{
+void TestFrmMain::startupSkinFailureIsReported() {
     Harness h(false);
     h.skins.applyResult = false;
     h.app->start();
@@ -340,8 +333,7 @@ void TestFrmMain::startupSkinFailureIsReported()
     QCOMPARE(h.rows().size(), 7);
 }
 
-void TestFrmMain::captionsFitTheirControls()
-{
+void TestFrmMain::captionsFitTheirControls() {
     Harness h;
     const auto labels = h.main()->findChildren<QLabel*>();
     for (const QLabel* label : labels) {
@@ -363,16 +355,15 @@ void TestFrmMain::captionsFitTheirControls()
         QVERIFY(button->fontMetrics().height() <= button->height());
     }
     for (int i = 0; i < h.combo()->count(); ++i)
-        QVERIFY(h.combo()->fontMetrics().horizontalAdvance(h.combo()->itemText(i))
-                < h.combo()->width() - 24);
+        QVERIFY(h.combo()->fontMetrics().horizontalAdvance(h.combo()->itemText(i)) <
+                h.combo()->width() - 24);
     for (const auto& title : CatalogueIndex::titles())
-        QVERIFY2(h.list()->fontMetrics().horizontalAdvance(title.title)
-                     < h.list()->viewport()->width(),
+        QVERIFY2(h.list()->fontMetrics().horizontalAdvance(title.title) <
+                     h.list()->viewport()->width(),
                  qPrintable(title.title));
 }
 
-void TestFrmMain::controlsSitWhereDesigned()
-{
+void TestFrmMain::controlsSitWhereDesigned() {
     Harness h;
     auto geometryOf = [&](const char* name) {
         QWidget* widget = h.main()->findChild<QWidget*>(QString::fromLatin1(name));
@@ -398,8 +389,7 @@ void TestFrmMain::controlsSitWhereDesigned()
     }
 }
 
-void TestFrmMain::frameIsFixedWithoutMaximize()
-{
+void TestFrmMain::frameIsFixedWithoutMaximize() {
     Harness h;
     MDIFormMain* frame = h.app->frame();
     QCOMPARE(frame->windowTitle(), QStringLiteral("Tagloom v2.0"));
@@ -412,16 +402,14 @@ void TestFrmMain::frameIsFixedWithoutMaximize()
     QCOMPARE(frame->mdiArea()->size(), Twips::size(5340, 5925));
 }
 
-void TestFrmMain::frameCentresUnclamped()
-{
+void TestFrmMain::frameCentresUnclamped() {
     QCOMPARE(MDIFormMain::centredPosition(QSize(1024, 768), QSize(356, 420)), QPoint(334, 174));
     QCOMPARE(MDIFormMain::centredPosition(QSize(1920, 1080), QSize(357, 421)), QPoint(782, 330));
     // A frame larger than the screen lands above and left of it.
     QCOMPARE(MDIFormMain::centredPosition(QSize(320, 240), QSize(400, 420)), QPoint(-40, -90));
 }
 
-void TestFrmMain::menuBarFollowsTheActiveChild()
-{
+void TestFrmMain::menuBarFollowsTheActiveChild() {
     Harness h;
     WindowRegistry* windows = h.app->context().windows;
     windows->registerWindow(QStringLiteral("frmOtherChild"), WindowRegistry::Placement::FrameChild,
@@ -434,8 +422,7 @@ void TestFrmMain::menuBarFollowsTheActiveChild()
     QVERIFY(!bar->isHidden());
 }
 
-void TestFrmMain::exitEndsWithoutClosingHandlers()
-{
+void TestFrmMain::exitEndsWithoutClosingHandlers() {
     Harness h;
     auto* viewer = new ClosingCounter;
     viewer->show();
