@@ -63,7 +63,7 @@ frmProg::frmProg(AppContext& context, QWidget* parent)
                        "icons, bullets and dividers for any web page.  If you run into problems, "
                        "visit the ") +
         Help::kMaker +
-        QStringLiteral(" message board (its link is on the Tagloom page).\n\n"
+        QStringLiteral(" message board (its link is on the Tagloom page).\n"
                        "For more detail about the program and the new \"My Scripts\" option, see "
                        "the \"Beginner's Help!\"");
     Help::makeLabel(this, QStringLiteral("Label1"), overview, Twips::rect(240, 360, 4875, 3555),
