@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QSet>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -165,6 +167,7 @@ private slots:
     void checkerCatchesEachKindOfFault_data();
     void checkerCatchesEachKindOfFault();
     void everySamplePage();
+    void everyOtherPageOfTheSite();
 
 private:
     QTemporaryDir m_scratch;
@@ -268,6 +271,51 @@ void TestSamplePages::everySamplePage() {
                              .arg(passed)
                              .arg(failures.size())
                              .arg(skipped);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+void TestSamplePages::everyOtherPageOfTheSite() {
+    // The site's own pages, the pointer targets, the helper pages beside the samples and the
+    // pages of the scripts folder: no probe, but the same bar for errors and missing files.
+    Catalogue catalogue;
+    QSet<QString> generated;
+    for (const ScriptEntry* entry : catalogue.entries()) {
+        if (entry->hasSample())
+            generated.insert(QDir::cleanPath(siteDir() + QStringLiteral("/tagloom/samples/") +
+                                             entry->samplePage));
+    }
+    const QStringList only =
+        qEnvironmentVariable("TAGLOOM_SAMPLES_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    QStringList pages;
+    for (const QString& root : {siteDir(), siteDir() + QStringLiteral("/../scripts")}) {
+        QDirIterator it(root, {QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = QDir::cleanPath(it.next());
+            if (generated.contains(path))
+                continue;
+            bool wanted = only.isEmpty();
+            for (const QString& folder : only)
+                wanted = wanted || path.contains(QStringLiteral("/samples/%1/").arg(folder.trimmed()));
+            if (wanted)
+                pages.append(path);
+        }
+    }
+    pages.sort();
+    QStringList failures;
+    for (const QString& path : std::as_const(pages)) {
+        const Outcome outcome = checkPage(QUrl::fromLocalFile(path), QString());
+        if (!outcome.ok) {
+            const QString line = QStringLiteral("%1: %2")
+                                     .arg(QDir(siteDir() + QStringLiteral("/..")).relativeFilePath(path),
+                                          outcome.reason);
+            failures.append(line);
+            qInfo().noquote() << "FAIL" << line;
+        }
+    }
+    qInfo().noquote() << QStringLiteral("other pages: passed %1, failed %2")
+                             .arg(pages.size() - failures.size())
+                             .arg(failures.size());
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
 
