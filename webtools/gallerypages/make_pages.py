@@ -63,18 +63,26 @@ def page_html(item, previous, following):
     file = item["page"] + ".png"
     w, h = item["width"], item["height"]
     zoom = 1 if w > 200 else 4
-    code = f'<img src="{file}" width="{w}" height="{h}" alt="{alt}">'
+    plain = f'<img src="{file}" width="{w}" height="{h}" alt="{alt}">'
     if item["page"].startswith("bullets"):
-        code = (f'<ul style="list-style-image: url(\'{file}\')">\n'
-                f'  <li>First point</li>\n  <li>Second point</li>\n</ul>')
-        usage = f"{code}\n\nor, in front of a line of your own:\n\n<img src=\"{file}\" width=\"{w}\" height=\"{h}\" alt=\"\"> Your text"
+        blocks = [("As the mark of every point in a list:",
+                   f'<ul style="list-style-image: url(\'{file}\')">\n'
+                   f'  <li>First point</li>\n  <li>Second point</li>\n</ul>'),
+                  ("Or in front of a line of your own:",
+                   f'<img src="{file}" width="{w}" height="{h}" alt=""> Your text')]
     elif item["page"].startswith("dividers"):
-        usage = f'<div style="text-align: center"><img src="{file}" width="{w}" height="{h}" alt=""></div>'
+        blocks = [("Between two parts of your page:",
+                   f'<div style="text-align: center"><img src="{file}" width="{w}" height="{h}" alt=""></div>')]
     else:
-        usage = code
-    nav_prev = f'<a href="{previous["page"]}.htm">&lt;&lt; {html.escape(title_of(previous))}</a>' if previous else "<span></span>"
-    nav_next = f'<a href="{following["page"]}.htm">{html.escape(title_of(following))} &gt;&gt;</a>' if following else "<span></span>"
-    rows = usage.count("\n") + 2
+        blocks = [("Where the picture should appear:", plain)]
+    code_html = "\n".join(
+        f'    <p>{html.escape(note)}</p>\n'
+        f'    <textarea rows="{code.count(chr(10)) + 2}" readonly>{html.escape(code)}</textarea>'
+        for note, code in blocks)
+    nav_prev = (f'<a href="{previous["page"]}.htm">&lt;&lt; {html.escape(title_of(previous))}</a>'
+                if previous else "<span></span>")
+    nav_next = (f'<a href="{following["page"]}.htm">{html.escape(title_of(following))} &gt;&gt;</a>'
+                if following else "<span></span>")
     return f"""<!DOCTYPE html>
 <html lang="en">
 <head>
@@ -104,7 +112,7 @@ def page_html(item, previous, following):
     <p>Right-click this link and choose to save the linked file: <a href="{file}">{file}</a>.
     Put it in the same folder as your page, or change the address in the code below.</p>
     <h2>HTML for your page</h2>
-    <textarea rows="{rows}" readonly>{html.escape(usage)}</textarea>
+{code_html}
   </div>
   <nav>{nav_prev}{nav_next}</nav>
 </main>
