@@ -16,6 +16,8 @@
 
 int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>& started) {
     ProcessGuard::reportOversizedWritesAsErrors();
+    // The web plugin arrives after start-up; its engine needs contexts shared from the outset.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     QApplication::setOrganizationName(QStringLiteral("Tagloom"));
