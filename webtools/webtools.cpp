@@ -42,7 +42,7 @@ QWidget* WebTools::createQuickBrowser() {
             m_context.messages->inform(
                 m_context.main, QStringLiteral("Tagloom Error!"),
                 QStringLiteral("The Quick Browser cannot open: its web component could not be "
-                               "loaded.\n\n%1\n\nReinstalling Tagloom should bring it back.")
+                               "loaded.\n\n%1")
                     .arg(m_plugin.errorString()),
                 MessageBoxes::Icon::Critical);
         return nullptr;
