@@ -82,26 +82,6 @@ bool usesTallBackground(const QString& formName) {
 
 } // namespace
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent) {
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void LinkLabel::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
-}
-
 QString ScriptViewerWindow::backgroundFor(const QString& formName) {
     return usesTallBackground(formName) ? QStringLiteral(":/assets/backgrounds/viewer-tall.png")
                                         : QStringLiteral(":/assets/backgrounds/viewer.png");

@@ -3,6 +3,8 @@
 
 #include "catalogue/scriptentry.h"
 
+#include "shell/linklabel.h"
+
 #include <QLabel>
 #include <QList>
 #include <QPixmap>
@@ -12,23 +14,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 struct AppContext;
-
-// A label that acts on a single click of the left button, like a hyperlink.
-class LinkLabel final : public QLabel {
-    Q_OBJECT
-public:
-    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressed = false;
-};
 
 // The window that shows one catalogue entry: its description, a code box under each
 // placement instruction, the sample page link and, for three entries, an extra button.

@@ -41,7 +41,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
                     Twips::rect(3960, 390, 255, 255), UiFonts::normal(), Help::kDarkBlue);
 
     const QRect linkRect = Twips::rect(900, 690, 2355, 255);
-    auto* link = new HelpLinkLabel(Help::fitAddress(base, UiFonts::bold(), linkRect.width()), this);
+    auto* link = new LinkLabel(Help::fitAddress(base, UiFonts::bold(), linkRect.width()), this);
     link->setObjectName(QStringLiteral("Label10"));
     link->setTextFormat(Qt::PlainText);
     link->setGeometry(linkRect);
@@ -52,7 +52,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     QPalette blue = link->palette();
     blue.setColor(QPalette::WindowText, Help::kBlue);
     link->setPalette(blue);
-    connect(link, &HelpLinkLabel::clicked, this, &frmAbout::Label10_Click);
+    connect(link, &LinkLabel::clicked, this, &frmAbout::Label10_Click);
 
     auto* contacts = new QGroupBox(QStringLiteral("Contacts"), this);
     contacts->setObjectName(QStringLiteral("FrameCont"));

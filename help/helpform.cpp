@@ -54,20 +54,6 @@ void showMain(AppContext& context) {
 
 } // namespace Help
 
-void HelpLinkLabel::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void HelpLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
-}
-
 HelpForm::HelpForm(AppContext& context, const QString& name, const QString& picture,
                    QWidget* parent)
     : QWidget(parent)
@@ -88,8 +74,8 @@ void HelpForm::Form_Load() {
     move(0, 0);
 }
 
-HelpLinkLabel* HelpForm::makeBackLabel(const QString& name) {
-    auto* label = new HelpLinkLabel(QStringLiteral("<< Back"), this);
+LinkLabel* HelpForm::makeBackLabel(const QString& name) {
+    auto* label = new LinkLabel(QStringLiteral("<< Back"), this);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(Twips::rect(120, 5640, 795, 195));
@@ -100,7 +86,7 @@ HelpLinkLabel* HelpForm::makeBackLabel(const QString& name) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Help::kBlue);
     label->setPalette(palette);
-    connect(label, &HelpLinkLabel::clicked, this, &HelpForm::backClicked);
+    connect(label, &LinkLabel::clicked, this, &HelpForm::backClicked);
     return label;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/linklabel.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QPixmap>
@@ -36,23 +38,6 @@ void showMain(AppContext& context);
 
 } // namespace Help
 
-// A label that acts on a single left click, like a link.
-class HelpLinkLabel final : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressed = false;
-};
-
 // A borderless frame child of 5415 x 5955 twips, drawn over an optional picture at its natural
 // size from the top-left corner.
 class HelpForm : public QWidget {
@@ -67,7 +52,7 @@ public:
 
 protected:
     // The "<< Back" link at its usual place; clicking it runs onBack.
-    HelpLinkLabel* makeBackLabel(const QString& name);
+    LinkLabel* makeBackLabel(const QString& name);
     virtual void backClicked();
     void paintEvent(QPaintEvent* event) override;
 

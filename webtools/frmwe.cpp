@@ -48,27 +48,12 @@ void makeTransparent(QLabel* label, const QColor& colour) {
 } // namespace
 
 GalleryLink::GalleryLink(const QString& text, bool underlined, QWidget* parent)
-    : QLabel(text, parent) {
+    : LinkLabel(text, parent) {
     setTextFormat(Qt::PlainText);
     QFont font = UiFonts::bold();
     font.setUnderline(underlined);
     setFont(font);
     makeTransparent(this, kLinkBlue);
-    setCursor(Qt::PointingHandCursor);
-}
-
-void GalleryLink::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void GalleryLink::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
 }
 
 frmWE::frmWE(AppContext& context, QWidget* parent)

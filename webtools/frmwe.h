@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/linklabel.h"
+
 #include <QLabel>
 #include <QList>
 #include <QWidget>
@@ -10,21 +12,11 @@ class QTabBar;
 struct AppContext;
 struct GalleryItem;
 
-// A label that acts on a single click of the left button, like a link.
-class GalleryLink final : public QLabel {
+// The gallery's link style: bold blue, "Download" labels underlined.
+class GalleryLink final : public LinkLabel {
     Q_OBJECT
 public:
     GalleryLink(const QString& text, bool underlined, QWidget* parent);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool m_pressed = false;
 };
 
 // The web elements gallery: five tabbed pages of small graphics, each with a "Download" link

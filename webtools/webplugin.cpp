@@ -39,13 +39,15 @@ WebWindowFactory* WebPlugin::factory() {
                       .arg(m_file);
         return nullptr;
     }
-    if (engineWouldRefuseToStart()) {
+    // The loader is left alive on purpose: unloading the browser engine mid-run is unsafe.
+    auto* loader = new QPluginLoader(m_file);
+    // Reading the metadata does not load the library, so a broken file is still named.
+    if (!loader->metaData().isEmpty() && engineWouldRefuseToStart()) {
+        delete loader;
         m_error = QStringLiteral("Web pages cannot be shown while Tagloom runs as the root user. "
                                  "Start Tagloom as an ordinary user.");
         return nullptr;
     }
-    // The loader is left alive on purpose: unloading the browser engine mid-run is unsafe.
-    auto* loader = new QPluginLoader(m_file);
     QObject* instance = loader->instance();
     m_factory = qobject_cast<WebWindowFactory*>(instance);
     if (!m_factory) {
