@@ -107,7 +107,9 @@ void frmNewTemplate::buildControls() {
 
     m_lblSaved = makeLabel(this, "lblSaved", QString(), Twips::rect(3660, 5640, 1395, 210));
     m_lblSaved->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Clearing translucency leaves "no system background" set, which paints black.
     m_lblSaved->setAttribute(Qt::WA_TranslucentBackground, false);
+    m_lblSaved->setAttribute(Qt::WA_NoSystemBackground, false);
     m_lblSaved->setAutoFillBackground(true);
     QPalette grey = m_lblSaved->palette();
     grey.setColor(QPalette::Window, QColor(224, 224, 224));
