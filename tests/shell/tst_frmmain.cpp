@@ -168,6 +168,7 @@ private slots:
     void frameCentresUnclamped();
     void menuBarFollowsTheActiveChild();
     void exitEndsWithoutClosingHandlers();
+    void closingTheFrameEndsTheProgramToo();
 };
 
 void TestFrmMain::startShowsFirstCategoryWithFocusInList() {
@@ -433,6 +434,26 @@ void TestFrmMain::exitEndsWithoutClosingHandlers() {
     QVERIFY(!h.app->frame()->isVisible());
     for (const auto& op : std::as_const(h.store.log))
         QVERIFY(op.type != MemorySettingsStore::Operation::Type::Write);
+    delete viewer;
+}
+
+void TestFrmMain::closingTheFrameEndsTheProgramToo() {
+    Harness h;
+    auto* viewer = new ClosingCounter;
+    viewer->show();
+    // Children close in the order they opened; frmMain, the first, ends the program at once.
+    auto* child = new ClosingCounter;
+    h.app->context().windows->registerWindow(QStringLiteral("frmLaterChild"),
+                                             WindowRegistry::Placement::FrameChild,
+                                             [child] { return child; });
+    h.app->context().windows->show(QStringLiteral("frmLaterChild"));
+    QPointer<ClosingCounter> watchedChild = child;
+    h.app->frame()->close();
+    QVERIFY(AppLifecycle::isEnding());
+    QCOMPARE(viewer->closes, 0);
+    QVERIFY(!viewer->isVisible());
+    QVERIFY(!h.app->frame()->isVisible());
+    QVERIFY(watchedChild.isNull() || watchedChild->closes == 0);
     delete viewer;
 }
 
