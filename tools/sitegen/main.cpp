@@ -11,6 +11,53 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+namespace {
+
+// One page listing every sample page by category, so the offline site can be browsed.
+QString samplesIndex(const Catalogue& catalogue) {
+    QString html = QStringLiteral(
+        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<title>Tagloom sample pages</title>\n"
+        "<link rel=\"stylesheet\" href=\"../../orv/orv.css\">\n</head>\n<body>\n"
+        "<header><h1>Tagloom sample pages</h1><p>Every script of the catalogue, running.</p>"
+        "</header>\n<nav><a href=\"../../index.html\">Home</a> "
+        "<a href=\"../../orv/tagloom.htm\">Tagloom</a> "
+        "<a href=\"../icons/index.html\">Web elements</a> "
+        "<a href=\"../tools/password-generator.htm\">Password generator</a> "
+        "<a href=\"../tools/encoder.htm\">Text encoder</a></nav>\n<main>\n");
+    for (int category = 0; category < CatalogueIndex::catalogueCategoryCount(); ++category) {
+        html += QStringLiteral("<div class=\"box\">\n<h2>%1</h2>\n<ul>\n")
+                    .arg(CatalogueIndex::category(category).caption.toHtmlEscaped());
+        for (const CatalogueIndex::Title& title : CatalogueIndex::titles()) {
+            if (title.category != category)
+                continue;
+            const ScriptEntry* entry = catalogue.entry(title.window);
+            if (entry && entry->hasSample())
+                html += QStringLiteral("<li><a href=\"%1\">%2</a></li>\n")
+                            .arg(entry->samplePage.toHtmlEscaped(), title.title.toHtmlEscaped());
+            else
+                html += QStringLiteral("<li>%1 <small>(no sample page)</small></li>\n")
+                            .arg(title.title.toHtmlEscaped());
+        }
+        html += QStringLiteral("</ul>\n</div>\n");
+    }
+    html += QStringLiteral("</main>\n</body>\n</html>\n");
+    return html;
+}
+
+bool writeFile(const QString& path, const QString& text, QTextStream& err) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0 ||
+        !file.flush()) {
+        err << path << ": " << file.errorString() << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
@@ -33,23 +80,16 @@ int main(int argc, char* argv[]) {
     for (const ScriptEntry* entry : catalogue.entries()) {
         if (!entry->hasSample())
             continue;
-        const QString path = samples + entry->samplePage;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            err << path << ": " << file.errorString() << '\n';
-            return 1;
-        }
         const QString page =
             entry->todo ? SamplePage::placeholder(*entry) : SamplePage::generate(*entry);
-        if (file.write(page.toUtf8()) < 0 || !file.flush()) {
-            err << path << ": " << file.errorString() << '\n';
+        if (!writeFile(samples + entry->samplePage, page, err))
             return 1;
-        }
         ++written;
         if (entry->todo)
             ++placeholders;
     }
+    if (!writeFile(samples + QStringLiteral("index.html"), samplesIndex(catalogue), err))
+        return 1;
     QTextStream(stdout) << "sample pages written: " << written << " (" << placeholders
                         << " still placeholders)\n";
     return 0;
