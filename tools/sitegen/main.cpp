@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -56,14 +57,56 @@ bool writeFile(const QString& path, const QString& text, QTextStream& err) {
     return true;
 }
 
+// Whether a page names a support file, literally or as a numbered series whose names a
+// script puts together ("clocks-digit" + n + ".svg").
+bool namesFile(const QString& text, const QFileInfo& support) {
+    if (text.contains(support.fileName()))
+        return true;
+    QString family = support.completeBaseName();
+    while (!family.isEmpty() && family.back().isDigit())
+        family.chop(1);
+    return family.size() < support.completeBaseName().size() && family.size() >= 4 &&
+           text.contains(family) && text.contains(QLatin1Char('.') + support.suffix());
+}
+
+// The support files that pages use (pictures, sounds, helper scripts) are kept once, in the
+// scripts folder that users take them from; each page that names one gets a copy beside it.
+bool copySupportFiles(const QString& site, const QString& scripts, QTextStream& err, int* copied) {
+    const QFileInfoList supportFiles = QDir(scripts).entryInfoList(QDir::Files);
+    QDirIterator pages(site,
+                       {QStringLiteral("*.htm"), QStringLiteral("*.html"), QStringLiteral("*.css"),
+                        QStringLiteral("*.js")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (pages.hasNext()) {
+        const QFileInfo page(pages.next());
+        QFile file(page.absoluteFilePath());
+        if (!file.open(QIODevice::ReadOnly)) {
+            err << page.absoluteFilePath() << ": " << file.errorString() << '\n';
+            return false;
+        }
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QFileInfo& support : supportFiles) {
+            const QString target = page.dir().filePath(support.fileName());
+            if (!namesFile(text, support) || QFileInfo::exists(target))
+                continue;
+            if (!QFile::copy(support.absoluteFilePath(), target)) {
+                err << target << ": cannot copy from the scripts folder\n";
+                return false;
+            }
+            ++*copied;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        err << "usage: tagloom_sitegen <content folder> <site folder>\n";
+    if (args.size() != 4) {
+        err << "usage: tagloom_sitegen <content folder> <site folder> <scripts folder>\n";
         return 2;
     }
     const Catalogue catalogue(args.at(1));
@@ -90,6 +133,10 @@ int main(int argc, char* argv[]) {
     }
     if (!writeFile(samples + QStringLiteral("index.html"), samplesIndex(catalogue), err))
         return 1;
+    int copied = 0;
+    if (!copySupportFiles(args.at(2), args.at(3), err, &copied))
+        return 1;
+    QTextStream(stdout) << "support files copied beside their pages: " << copied << '\n';
     QTextStream(stdout) << "sample pages written: " << written << " (" << placeholders
                         << " still placeholders)\n";
     return 0;
