@@ -63,8 +63,8 @@ bool isTopButton(const QString& extraWindow) {
 QRect ViewerLayout::designedButton(const QString& extraWindow) {
     if (extraWindow == kAdditional)
         return QRect(3720, 1200, 2295, 315);
-    if (extraWindow == kInstructions) // wider to the left so that the bundled font's caption fits
-        return QRect(3390, 4380, 2565, 315);
+    if (extraWindow == kInstructions)
+        return QRect(3540, 4380, 2415, 315);
     if (extraWindow == kTextover)
         return QRect(4080, 1080, 1815, 315);
     return QRect();
