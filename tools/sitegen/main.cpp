@@ -69,8 +69,9 @@ bool namesFile(const QString& text, const QFileInfo& support) {
            text.contains(family) && text.contains(QLatin1Char('.') + support.suffix());
 }
 
-// The support files that pages use (pictures, sounds, helper scripts) are kept once, in the
-// scripts folder that users take them from; each page that names one gets a copy beside it.
+// The support files that pages use (pictures, sounds, helper scripts, stand-in pages for demo
+// links) are kept once, most in the scripts folder that users take them from; each page that
+// names one gets a copy beside it.
 bool copySupportFiles(const QString& site, const QString& scripts, QTextStream& err, int* copied) {
     const QFileInfoList supportFiles = QDir(scripts).entryInfoList(QDir::Files);
     QDirIterator pages(site,
@@ -105,8 +106,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 4) {
-        err << "usage: tagloom_sitegen <content folder> <site folder> <scripts folder>\n";
+    if (args.size() < 4) {
+        err << "usage: tagloom_sitegen <content folder> <site folder> <support folder>...\n";
         return 2;
     }
     const Catalogue catalogue(args.at(1));
@@ -134,8 +135,10 @@ int main(int argc, char* argv[]) {
     if (!writeFile(samples + QStringLiteral("index.html"), samplesIndex(catalogue), err))
         return 1;
     int copied = 0;
-    if (!copySupportFiles(args.at(2), args.at(3), err, &copied))
-        return 1;
+    for (const QString& supportFolder : args.mid(3)) {
+        if (!copySupportFiles(args.at(2), supportFolder, err, &copied))
+            return 1;
+    }
     QTextStream(stdout) << "support files copied beside their pages: " << copied << '\n';
     QTextStream(stdout) << "sample pages written: " << written << " (" << placeholders
                         << " still placeholders)\n";
