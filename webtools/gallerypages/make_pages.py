@@ -88,8 +88,7 @@ def page_html(item, previous, following):
 <head>
 <meta charset="utf-8">
 <title>{html.escape(title)} - Tagloom web elements</title>
-<style>
-{STYLE}</style>
+<link rel="stylesheet" href="icons.css">
 </head>
 <body>
 <header><h1>{html.escape(title)}: {html.escape(what)}</h1><p><a href="index.html">All web elements</a> &middot; <a href="../../index.html">Tagloom home</a></p></header>
@@ -138,8 +137,7 @@ def index_html(items):
 <head>
 <meta charset="utf-8">
 <title>Tagloom web elements</title>
-<style>
-{STYLE}</style>
+<link rel="stylesheet" href="icons.css">
 </head>
 <body>
 <header><h1>Web elements</h1><p>Icons, bullets and dividers for your pages. <a href="../../index.html">Tagloom home</a></p></header>
@@ -160,6 +158,8 @@ def main():
         following = items[i + 1] if i + 1 < len(items) else None
         (OUT / (item["page"] + ".htm")).write_text(page_html(item, previous, following), encoding="utf-8")
     (OUT / "index.html").write_text(index_html(items), encoding="utf-8")
+    # One style sheet for all the pages.
+    (OUT / "icons.css").write_text(STYLE, encoding="utf-8")
 
 
 if __name__ == "__main__":
