@@ -14,7 +14,7 @@
 #include "shell/mdiformmain.h"
 #include "shell/windowregistry.h"
 
-#include "support/testdoubles.h"
+#include "support/testprogram.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -46,31 +46,18 @@ public:
     long closeKey(Handle) override { return InvalidHandle; }
 };
 
-struct Harness {
-    MemorySettingsStore store;
-    RecordingShellOpener shell;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
+// The registry must outlive the program that reads it.
+struct RegistryHolder {
     EmptyRegistry registry;
-    std::unique_ptr<Application> app;
+};
 
-    Harness() {
-        AppLifecycle::resetForTesting();
-        AppContext base;
-        base.store = &store;
-        base.shell = &shell;
-        base.messages = &messages;
-        base.launcher = &launcher;
-        base.systemRegistry = &registry;
-        app = std::make_unique<Application>(base);
-        app->start();
-    }
-    WindowRegistry* windows() const { return app->context().windows; }
-    frmMain* main() const { return app->mainWindow(); }
+struct Harness : RegistryHolder, TestProgram {
+    Harness()
+        : TestProgram(Start::Now, &registry) {}
 
     // Through frmMain's menus, as the user would.
     void menu(const char* name) const {
-        auto* action = main()->menuBar()->findChild<QAction*>(QString::fromLatin1(name));
+        QAction* action = menuAction(name);
         QVERIFY2(action, name);
         action->trigger();
     }

@@ -10,7 +10,7 @@
 #include "shell/services.h"
 #include "shell/windowregistry.h"
 
-#include "support/testdoubles.h"
+#include "support/testprogram.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -60,51 +60,39 @@ protected:
     }
 };
 
-// The whole program over test doubles.
-struct Harness {
-    MemorySettingsStore store;
-    RecordingShellOpener shell;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
+// The whole program over test doubles, with stand-ins for every other subsystem's windows.
+struct Harness : TestProgram {
     FakeMyScripts myScripts;
     FakeSkins skins;
-    std::unique_ptr<Application> app;
     QStringList created;
 
-    explicit Harness(bool start = true) {
-        AppLifecycle::resetForTesting();
-        AppContext base;
-        base.store = &store;
-        base.shell = &shell;
-        base.messages = &messages;
-        base.launcher = &launcher;
-        app = std::make_unique<Application>(base);
+    explicit Harness(bool start = true)
+        : TestProgram(Start::Later) {
         app->context().myScripts = &myScripts;
         app->context().skins = &skins;
-        // Stand-ins for viewer windows, so opening can be observed.
-        app->context().windows->setFallbackFactory([this](const QString& name) -> QWidget* {
+        // Viewer windows, so opening can be observed.
+        windows()->setFallbackFactory([this](const QString& name) -> QWidget* {
             created.append(name);
             auto* window = new QWidget;
             window->setObjectName(name);
             return window;
         });
-        // Stand-ins for the other subsystems' windows too: this test is about frmMain.
+        // The other subsystems' windows too: this test is about frmMain.
         const QStringList others = {"frmProg", "frmAboutMe", "frmWE",   "frmBrowser",
                                     "frmHelp", "frmBegin",   "frmAbout"};
         for (const QString& name : others) {
-            app->context().windows->registerWindow(name,
-                                                   name == QLatin1String("frmBrowser")
-                                                       ? WindowRegistry::Placement::TopLevel
-                                                       : WindowRegistry::Placement::FrameChild,
-                                                   [this, name] {
-                                                       created.append(name);
-                                                       return new QWidget;
-                                                   });
+            windows()->registerWindow(name,
+                                      name == QLatin1String("frmBrowser")
+                                          ? WindowRegistry::Placement::TopLevel
+                                          : WindowRegistry::Placement::FrameChild,
+                                      [this, name] {
+                                          created.append(name);
+                                          return new QWidget;
+                                      });
         }
         if (start)
             app->start();
     }
-    frmMain* main() const { return app->mainWindow(); }
     QListWidget* list() const { return main()->List1(); }
     QComboBox* combo() const { return main()->CmbCategories(); }
 

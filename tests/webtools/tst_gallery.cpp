@@ -10,7 +10,7 @@
 #include "webtools/frmwe.h"
 #include "webtools/galleryitems.h"
 
-#include "support/testdoubles.h"
+#include "support/testprogram.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -26,36 +26,16 @@
 
 namespace {
 
-struct Program {
-    MemorySettingsStore store;
-    RecordingShellOpener shell;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
-    std::unique_ptr<Application> app;
-
-    Program() {
-        AppLifecycle::resetForTesting();
-        AppContext base;
-        base.store = &store;
-        base.shell = &shell;
-        base.messages = &messages;
-        base.launcher = &launcher;
-        app = std::make_unique<Application>(base);
-        app->start();
-    }
-    WindowRegistry* windows() { return app->context().windows; }
+struct Program : TestProgram {
     frmWE* gallery() { return qobject_cast<frmWE*>(windows()->find(QStringLiteral("frmWE"))); }
-    bool shown(QWidget* window) {
-        QMdiSubWindow* sub = WindowRegistry::subWindowOf(window);
-        return window && window->isVisible() && (!sub || sub->isVisible());
-    }
+    bool shown(QWidget* window) { return isShown(window); }
     void clickButton(const char* name) {
         auto* button = app->mainWindow()->findChild<QPushButton*>(QString::fromLatin1(name));
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
     }
     void triggerMenu(const char* name) {
-        auto* action = app->mainWindow()->menuBar()->findChild<QAction*>(QString::fromLatin1(name));
+        QAction* action = menuAction(name);
         QVERIFY(action);
         action->trigger();
     }

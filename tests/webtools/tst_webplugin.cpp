@@ -11,7 +11,7 @@
 #include "shell/windowregistry.h"
 #include "webtools/frmbrowser.h"
 
-#include "support/testdoubles.h"
+#include "support/testprogram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,24 +48,7 @@ bool engineLoaded() {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
 }
 
-struct Program {
-    MemorySettingsStore store;
-    RecordingShellOpener shell;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
-    std::unique_ptr<Application> app;
-
-    Program() {
-        AppLifecycle::resetForTesting();
-        AppContext base;
-        base.store = &store;
-        base.shell = &shell;
-        base.messages = &messages;
-        base.launcher = &launcher;
-        app = std::make_unique<Application>(base);
-        app->start();
-    }
-    WindowRegistry* windows() { return app->context().windows; }
+struct Program : TestProgram {
     frmBrowser* browser() {
         return qobject_cast<frmBrowser*>(windows()->find(QStringLiteral("frmBrowser")));
     }
