@@ -2,6 +2,7 @@
 // The program itself, stopped at the first idle moment after frmMain is shown with its
 // first list filled. Prints its peak memory and whether the web engine got loaded.
 #include "platform/appfolder.h"
+
 #include "shell/application.h"
 #include "shell/frmmain.h"
 #include "shell/programmain.h"

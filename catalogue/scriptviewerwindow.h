@@ -2,7 +2,6 @@
 #pragma once
 
 #include "catalogue/scriptentry.h"
-
 #include "shell/linklabel.h"
 
 #include <QLabel>

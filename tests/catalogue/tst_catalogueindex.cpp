@@ -4,8 +4,7 @@
 #include <QSet>
 #include <QtTest>
 
-class TestCatalogueIndex : public QObject
-{
+class TestCatalogueIndex : public QObject {
     Q_OBJECT
 private slots:
     void categoriesAndTitleCounts();
@@ -15,17 +14,24 @@ private slots:
     void rowsKeepTheirCatalogueOrder();
 };
 
-void TestCatalogueIndex::categoriesAndTitleCounts()
-{
+void TestCatalogueIndex::categoriesAndTitleCounts() {
     const QList<QPair<QString, int>> expected = {
-        {"Status Bar Effects", 7},         {"Text Effects", 16},
-        {"Image and Sound Effects", 31},   {"Links Effects", 16},
-        {"Mouse Cursors", 10},             {"Random Effects", 5},
-        {"Forms and Form Related", 14},    {"Math & Arithmetic Related", 9},
-        {"Clocks and Dates", 21},          {"Security", 12},
-        {"Search Engines", 10},            {"Browser Window", 14},
-        {"Menus & Navigation Systems", 17}, {"Redirection", 8},
-        {"Display User Information", 10},  {"Other", 8},
+        {"Status Bar Effects", 7},
+        {"Text Effects", 16},
+        {"Image and Sound Effects", 31},
+        {"Links Effects", 16},
+        {"Mouse Cursors", 10},
+        {"Random Effects", 5},
+        {"Forms and Form Related", 14},
+        {"Math & Arithmetic Related", 9},
+        {"Clocks and Dates", 21},
+        {"Security", 12},
+        {"Search Engines", 10},
+        {"Browser Window", 14},
+        {"Menus & Navigation Systems", 17},
+        {"Redirection", 8},
+        {"Display User Information", 10},
+        {"Other", 8},
         {"My Scripts!", 0},
     };
     QCOMPARE(CatalogueIndex::categoryCount(), 17);
@@ -37,8 +43,7 @@ void TestCatalogueIndex::categoriesAndTitleCounts()
     QVERIFY(CatalogueIndex::titlesOf(17).isEmpty());
 }
 
-void TestCatalogueIndex::titlesAreUniqueAndMarked()
-{
+void TestCatalogueIndex::titlesAreUniqueAndMarked() {
     const auto& titles = CatalogueIndex::titles();
     QCOMPARE(titles.size(), 208);
     QSet<QString> seenTitles;
@@ -56,38 +61,52 @@ void TestCatalogueIndex::titlesAreUniqueAndMarked()
     QCOMPARE(starred, 47);
 }
 
-void TestCatalogueIndex::windowLookupIsExact_data()
-{
+void TestCatalogueIndex::windowLookupIsExact_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("window");
-    QTest::newRow("exact") << "3D Text" << "frmText9";
-    QTest::newRow("other case") << "3d text" << "";
-    QTest::newRow("leading blank") << " 3D Text" << "";
-    QTest::newRow("trailing blank") << "3D Text " << "";
-    QTest::newRow("star dropped") << "Rain" << "";
-    QTest::newRow("star kept") << "Rain *" << "frmimage30";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("my scripts row") << "Add New Script..." << "";
-    QTest::newRow("renumbered search 2") << "Site Search 2" << "frmSearch6";
-    QTest::newRow("renumbered xsearch") << "XSearch" << "frmSearch7";
-    QTest::newRow("skipped number") << "Day-of-the-week Image Displayer" << "frmimage12";
-    QTest::newRow("forms 10") << "Email from Site" << "frmfrmforms10";
-    QTest::newRow("misspelt year") << "Curent Year: Day Highlighted *" << "frmClock19";
-    QTest::newRow("misspelt farewell") << "Fairwell Window *" << "frmRedirect8";
-    QTest::newRow("misspelt draggable") << "Dragable Elements!" << "frmimage18";
-    QTest::newRow("misspelt cipher") << "Virginere Encrypter *" << "frmSecurity11";
-    QTest::newRow("menus start at 2") << "Pull Down Menu" << "frmMenus2";
+    QTest::newRow("exact") << "3D Text"
+                           << "frmText9";
+    QTest::newRow("other case") << "3d text"
+                                << "";
+    QTest::newRow("leading blank") << " 3D Text"
+                                   << "";
+    QTest::newRow("trailing blank") << "3D Text "
+                                    << "";
+    QTest::newRow("star dropped") << "Rain"
+                                  << "";
+    QTest::newRow("star kept") << "Rain *"
+                               << "frmimage30";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("my scripts row") << "Add New Script..."
+                                    << "";
+    QTest::newRow("renumbered search 2") << "Site Search 2"
+                                         << "frmSearch6";
+    QTest::newRow("renumbered xsearch") << "XSearch"
+                                        << "frmSearch7";
+    QTest::newRow("skipped number") << "Day-of-the-week Image Displayer"
+                                    << "frmimage12";
+    QTest::newRow("forms 10") << "Email from Site"
+                              << "frmfrmforms10";
+    QTest::newRow("misspelt year") << "Curent Year: Day Highlighted *"
+                                   << "frmClock19";
+    QTest::newRow("misspelt farewell") << "Fairwell Window *"
+                                       << "frmRedirect8";
+    QTest::newRow("misspelt draggable") << "Dragable Elements!"
+                                        << "frmimage18";
+    QTest::newRow("misspelt cipher") << "Virginere Encrypter *"
+                                     << "frmSecurity11";
+    QTest::newRow("menus start at 2") << "Pull Down Menu"
+                                      << "frmMenus2";
 }
 
-void TestCatalogueIndex::windowLookupIsExact()
-{
+void TestCatalogueIndex::windowLookupIsExact() {
     QFETCH(QString, text);
     QFETCH(QString, window);
     QCOMPARE(CatalogueIndex::windowOf(text), window);
 }
 
-void TestCatalogueIndex::rowsKeepTheirCatalogueOrder()
-{
+void TestCatalogueIndex::rowsKeepTheirCatalogueOrder() {
     const QStringList clocks = CatalogueIndex::titlesOf(8);
     QCOMPARE(clocks.first(), QStringLiteral("Corner Live Clock"));
     QCOMPARE(clocks.at(12), QStringLiteral("Count-up"));

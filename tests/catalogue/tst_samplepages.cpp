@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QSet>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -296,7 +296,8 @@ void TestSamplePages::everyOtherPageOfTheSite() {
                 continue;
             bool wanted = only.isEmpty();
             for (const QString& folder : only)
-                wanted = wanted || path.contains(QStringLiteral("/samples/%1/").arg(folder.trimmed()));
+                wanted =
+                    wanted || path.contains(QStringLiteral("/samples/%1/").arg(folder.trimmed()));
             if (wanted)
                 pages.append(path);
         }
@@ -306,9 +307,8 @@ void TestSamplePages::everyOtherPageOfTheSite() {
     for (const QString& path : std::as_const(pages)) {
         const Outcome outcome = checkPage(QUrl::fromLocalFile(path), QString());
         if (!outcome.ok) {
-            const QString line = QStringLiteral("%1: %2")
-                                     .arg(QDir(siteDir() + QStringLiteral("/..")).relativeFilePath(path),
-                                          outcome.reason);
+            const QString line = QStringLiteral("%1: %2").arg(
+                QDir(siteDir() + QStringLiteral("/..")).relativeFilePath(path), outcome.reason);
             failures.append(line);
             qInfo().noquote() << "FAIL" << line;
         }
