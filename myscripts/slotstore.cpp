@@ -69,13 +69,8 @@ StoreWriteResult SlotStore::clearSlot(int slot) {
 StoreWriteResult SlotStore::clearAllSlots() {
     StoreWriteResult total;
     for (int n = 1; n <= SlotCount; ++n) {
-        const StoreWriteResult one = clearSlot(n);
-        total.written += one.written;
-        if (!one.ok) {
-            total.ok = false;
-            total.error = one.error;
+        if (!total.add(clearSlot(n)))
             return total;
-        }
     }
     return total;
 }
@@ -87,14 +82,9 @@ StoreWriteResult SlotStore::initialiseSlots() {
     for (int n = 1; n <= SlotCount; ++n) {
         if (!m_store.read(sectionOf(n), kName).isEmpty())
             continue;
-        const StoreWriteResult one = clearSlot(n);
-        total.written += one.written;
-        if (!one.ok) {
-            // Without the marker the next opening of the editor tries again.
-            total.ok = false;
-            total.error = one.error;
+        // On failure the marker stays unset, so the next opening of the editor tries again.
+        if (!total.add(clearSlot(n)))
             return total;
-        }
     }
     if (!m_store.write(kMarkerSection, kMarkerKey, QStringLiteral("1"))) {
         total.ok = false;

@@ -25,6 +25,16 @@ struct StoreWriteResult {
     bool ok = true;
     int written = 0;
     QString error; // the store's reason when !ok (may be empty)
+
+    // Counts a further step in; returns whether it succeeded (a failure is kept).
+    bool add(const StoreWriteResult& step) {
+        written += step.written;
+        if (!step.ok) {
+            ok = false;
+            error = step.error;
+        }
+        return step.ok;
+    }
 };
 
 // The 30 My Scripts slots in the settings store: sections "1Slot" to "30Slot", each with the
