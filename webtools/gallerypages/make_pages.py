@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the web elements gallery's download pages into site/tagloom/icons/.
 
+The pages share site/tagloom/icons/icons.css, which is kept by hand.
+
 Reads assets/gallery/README.md (number, file, size, page, description) and copies each
 picture beside its page under the page's own name. Run from the repository root after the
 gallery pictures change:  python3 webtools/gallerypages/make_pages.py
@@ -17,23 +19,6 @@ OUT = ROOT / "site" / "tagloom" / "icons"
 
 SETS = [("images", "Icons"), ("bullets", "Bullets"), ("dividers", "Dividers")]
 
-STYLE = """\
-  body { font-family: "Liberation Sans", Arial, sans-serif; margin: 0; color: #222; background: #f4f6f8; }
-  header { background: #2d4f73; color: #fff; padding: 16px 32px; }
-  header h1 { margin: 0; font-size: 24px; }
-  header a { color: #fff; }
-  main { max-width: 760px; margin: 24px auto; padding: 0 24px; line-height: 1.5; }
-  a { color: #0b57a6; }
-  .box { background: #fff; border: 1px solid #d5dbe1; border-radius: 6px; padding: 16px 20px; margin-bottom: 16px; }
-  .large { background: #fff; padding: 16px; overflow-x: auto; }
-  .large img { image-rendering: pixelated; }
-  .small { display: flex; gap: 24px; flex-wrap: wrap; }
-  .small div { padding: 12px 16px; border: 1px solid #d5dbe1; }
-  textarea { width: 100%; box-sizing: border-box; font-family: "Liberation Mono", monospace; font-size: 13px; }
-  nav { display: flex; justify-content: space-between; }
-  table { border-collapse: collapse; }
-  td { padding: 6px 12px; border-bottom: 1px solid #e3e7eb; vertical-align: middle; }
-"""
 
 
 def read_items():
@@ -158,8 +143,6 @@ def main():
         following = items[i + 1] if i + 1 < len(items) else None
         (OUT / (item["page"] + ".htm")).write_text(page_html(item, previous, following), encoding="utf-8")
     (OUT / "index.html").write_text(index_html(items), encoding="utf-8")
-    # One style sheet for all the pages.
-    (OUT / "icons.css").write_text(STYLE, encoding="utf-8")
 
 
 if __name__ == "__main__":
