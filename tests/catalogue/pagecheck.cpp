@@ -184,6 +184,8 @@ function () {
   function check(doc, where) {
     doc.querySelectorAll('input, select, textarea, button').forEach(function (el) {
       if (el.tagName.toLowerCase() === 'input' && el.type === 'hidden') return;
+      // Never shown (a file box behind a button, say): no reader meets it.
+      if (el.closest('[hidden], [aria-hidden="true"]')) return;
       if (!hasName(el, doc)) faults.push(where + describe(el) + ' has no accessible name');
     });
     doc.querySelectorAll('img').forEach(function (el) {

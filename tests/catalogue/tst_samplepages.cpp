@@ -197,6 +197,9 @@ void TestSamplePages::checkerFindsWhatKeyboardAndScreenReaderUsersMiss_data() {
               "<select id=j><option>x</option></select><label for=j>J</label>")
         << none;
     accessRow("decorative picture", "<img src='data:,' alt=''>") << none;
+    accessRow("file box behind a button",
+              "<button type=button>Choose...</button><input type=file hidden>")
+        << none;
     accessRow("clicks that Tab reaches",
               "<span tabindex=0 onclick='1'>a</span><a href='#' onclick='return false'>b</a>"
               "<button onclick='1'>c</button><input type=checkbox aria-label=d onclick='1'>")
