@@ -10,6 +10,8 @@
 #include "catalogue/viewerlayout.h"
 #include "shell/appcontext.h"
 
+#include "support/guitest.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -67,7 +69,7 @@ QRect blockArea(const ViewerLayout::Block& b) {
 
 } // namespace
 
-class TestViewerGeometry : public QObject {
+class TestViewerGeometry : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase();

@@ -10,6 +10,7 @@
 #include "shell/services.h"
 #include "shell/windowregistry.h"
 
+#include "support/guitest.h"
 #include "support/testprogram.h"
 
 #include <QAbstractButton>
@@ -124,20 +125,10 @@ QStringList actionTexts(const QMenu* menu) {
 
 } // namespace
 
-class TestFrmMain : public QObject {
+class TestFrmMain : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase() { UiFonts::install(); }
-    void cleanup() {
-        // Stand-in viewers are parentless; the harness deletes the frame itself.
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!window->parent())
-                windows.append(window);
-        }
-        for (const QPointer<QWidget>& window : std::as_const(windows))
-            delete window.data();
-    }
 
     void startShowsFirstCategoryWithFocusInList();
     void pickingACategoryListsItsTitlesInOrder();

@@ -10,6 +10,7 @@
 #include "webtools/frmwe.h"
 #include "webtools/galleryitems.h"
 
+#include "support/guitest.h"
 #include "support/testprogram.h"
 
 #include <QFileInfo>
@@ -59,7 +60,7 @@ void verifyOnePage(frmWE* gallery) {
 
 } // namespace
 
-class TestGallery : public QObject {
+class TestGallery : public GuiTest {
     Q_OBJECT
 private slots:
     void openingFromButtonHidesMainButMenuDoesNot();
