@@ -4,8 +4,7 @@
 // that never hold, and controls a keyboard or screen reader user cannot use.
 // TAGLOOM_SAMPLES_ONLY=Folder[,Folder...] limits the rows to some categories;
 // TAGLOOM_PAGES_PARALLEL=n sets how many pages load at once.
-#include "catalogue/catalogue.h"
-
+#include "model/catalogue.h"
 #include "pagecheck.h"
 
 #include <QDir>
