@@ -4,11 +4,10 @@
 #include "myscripts/frmcustom.h"
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
+#include "kit/windowplacement.h"
 #include "shell/appcontext.h"
 #include "shell/windowregistry.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 void registerMyScripts(AppContext& context, QObject* owner) {
     context.myScripts = new MyScriptsCommands(context, owner);
@@ -24,10 +23,7 @@ void registerMyScripts(AppContext& context, QObject* owner) {
     context.windows->registerWindow(
         QStringLiteral("frmCustom"), WindowRegistry::Placement::TopLevel, [ctx] {
             auto* viewer = new frmCustom(*ctx);
-            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-                const QRect area = screen->geometry();
-                viewer->move(area.center() - viewer->rect().center());
-            }
+            WindowPlacement::centreOnScreen(viewer);
             viewer->Form_Load();
             return viewer;
         });

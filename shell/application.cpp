@@ -11,6 +11,7 @@
 #include "shell/windowregistry.h"
 #include "webtools/webtoolsregistration.h"
 
+#include "find/findregistration.h"
 #include "kit/entryactions.h"
 
 #include <QListWidget>
@@ -38,6 +39,7 @@ Application::Application(const AppContext& base, QObject* parent)
     registerMyScripts(m_context, this);
     registerWebTools(m_context, this);
     registerHelpWindows(m_context, this);
+    registerFindWindows(m_context, this);
 }
 
 Application::~Application() {
