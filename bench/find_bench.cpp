@@ -6,10 +6,9 @@
 // command-line command of the real program.
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogue.h"
-#include "shell/appcontext.h"
-
 #include "find/findpalette.h"
+#include "kit/appcontext.h"
+#include "model/catalogue.h"
 #include "model/searchindex.h"
 
 #include <QApplication>

@@ -3,11 +3,11 @@
 
 #include "platform/appfolder.h"
 
-#include "catalogue/catalogue.h"
 #include "catalogue/scriptviewerwindow.h"
 #include "catalogue/secondarywindow.h"
-#include "shell/appcontext.h"
 
+#include "kit/appcontext.h"
+#include "model/catalogue.h"
 #include "model/installedtext.h"
 
 namespace ViewerFactory {

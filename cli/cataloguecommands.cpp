@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cataloguecommands.h"
 
-#include "platform/appfolder.h"
-
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogueindex.h"
-
 #include "cli/commandline.h"
+#include "model/catalogue.h"
+#include "model/catalogueindex.h"
 #include "model/entrydocument.h"
 #include "model/installedtext.h"
 #include "model/searchindex.h"
@@ -88,7 +85,7 @@ const ScriptEntry* findTitle(const Catalogue& catalogue, const QString& title) {
     return nullptr;
 }
 
-int print(const Catalogue& catalogue, const QStringList& arguments, Io& io) {
+int print(const Catalogue& catalogue, const Places& places, const QStringList& arguments, Io& io) {
     QString title;
     int block = 0; // 1-based code box; 0: all
     bool titleGiven = false;
@@ -128,7 +125,8 @@ int print(const Catalogue& catalogue, const QStringList& arguments, Io& io) {
     }
     // The code exactly as the viewer shows it.
     const EntryDocument document = EntryDocument::fromEntry(
-        InstalledText::resolve(*entry, AppFolder::sampleBaseUrl(), AppFolder::scriptsFolder()),
+        InstalledText::resolve(*entry, places.siteBase ? places.siteBase() : QString(),
+                               places.scriptsFolder ? places.scriptsFolder() : QString()),
         categoryOf(entry->formName));
     if (block == 0) {
         io.out << document.allBlocksText();
@@ -149,7 +147,8 @@ int print(const Catalogue& catalogue, const QStringList& arguments, Io& io) {
 
 } // namespace
 
-void addCatalogueCommands(Dispatcher& dispatcher, const Catalogue* catalogue) {
+void addCatalogueCommands(Dispatcher& dispatcher, const Places& places,
+                          const Catalogue* catalogue) {
     const auto source = [catalogue]() -> const Catalogue& {
         return catalogue ? *catalogue : builtIn();
     };
@@ -164,8 +163,8 @@ void addCatalogueCommands(Dispatcher& dispatcher, const Catalogue* catalogue) {
     dispatcher.add({QStringLiteral("--print"), QStringLiteral("--print TITLE [--block N]"),
                     QStringLiteral("a script's code: every block under its placement line, or "
                                    "only block N"),
-                    [source](const QStringList& arguments, Io& io) {
-                        return print(source(), arguments, io);
+                    [source, places](const QStringList& arguments, Io& io) {
+                        return print(source(), places, arguments, io);
                     }});
 }
 

@@ -47,9 +47,9 @@ QString Dispatcher::usage() const {
     return text;
 }
 
-Dispatcher standardDispatcher() {
+Dispatcher standardDispatcher(const Places& places) {
     Dispatcher dispatcher;
-    addCatalogueCommands(dispatcher);
+    addCatalogueCommands(dispatcher, places);
     addProgramCommands(dispatcher);
     return dispatcher;
 }
@@ -75,13 +75,13 @@ bool wanted(int argc, char* argv[]) {
     return true;
 }
 
-int run(int argc, char* argv[]) {
+int run(int argc, char* argv[], const Places& places) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tagloom"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     Io io{out, err};
-    const int code = standardDispatcher().run(QCoreApplication::arguments().mid(1), io);
+    const int code = standardDispatcher(places).run(QCoreApplication::arguments().mid(1), io);
     out.flush();
     err.flush();
     return code;

@@ -29,6 +29,13 @@ struct Command {
     std::function<int(const QStringList& arguments, Io& io)> run;
 };
 
+// Where the installation keeps what entries point at (the bundled site, the scripts folder).
+// Asked only by the commands that show entries; empty answers leave the entries' own text.
+struct Places {
+    std::function<QString()> siteBase;
+    std::function<QString()> scriptsFolder;
+};
+
 class Dispatcher {
 public:
     void add(Command command);
@@ -43,12 +50,12 @@ private:
 };
 
 // Every command of the program.
-Dispatcher standardDispatcher();
+Dispatcher standardDispatcher(const Places& places = {});
 
 // Whether the arguments ask for the command-line mode rather than the windows: the first
 // argument is a "--" option that is not one of Qt's own window options.
 bool wanted(int argc, char* argv[]);
 // Runs the command line over a QCoreApplication; returns the exit code.
-int run(int argc, char* argv[]);
+int run(int argc, char* argv[], const Places& places = {});
 
 } // namespace CommandLine

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "find/findpalette.h"
 
-#include "shell/appcontext.h"
-#include "shell/services.h"
-#include "shell/windowregistry.h"
-
+#include "kit/appcontext.h"
+#include "kit/services.h"
 #include "kit/windowplacement.h"
+#include "kit/windowregistry.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>

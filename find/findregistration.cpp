@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "find/findregistration.h"
 
-#include "catalogue/catalogue.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
-
 #include "find/findpalette.h"
+#include "kit/appcontext.h"
+#include "kit/windowregistry.h"
+#include "model/catalogue.h"
 #include "model/searchindex.h"
 
 #include <QApplication>

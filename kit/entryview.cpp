@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/entryview.h"
 
-#include "shell/appcontext.h"
-
+#include "kit/appcontext.h"
 #include "kit/largeview.h"
 
 #include <QAction>

@@ -4,9 +4,10 @@
 #include "platform/messageboxes.h"
 
 #include "myscripts/slotstore.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
+#include "kit/windowregistry.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -18,12 +19,8 @@ const QString kWarningTitle = QStringLiteral("Warning!");
 const QString kErrorTitle = QStringLiteral("Tagloom Error!");
 
 void refreshList(AppContext& context) {
-    if (!context.main)
-        return;
-    QComboBox* combo = context.main->CmbCategories();
-    combo->update();
-    combo->setCurrentIndex(frmMain::MyScriptsCategory - 1);
-    combo->setCurrentIndex(frmMain::MyScriptsCategory);
+    if (context.main)
+        context.main->reloadMyScripts();
 }
 
 void reportStoreFailure(AppContext& context, QWidget* parent, const QString& what,
@@ -108,11 +105,8 @@ void MyScriptsCommands::openEntry(const QString& name) {
     // The entry viewer shows the row selected in frmMain's list, so the row is selected first.
     if (m_context.main) {
         MyScripts::refreshList(m_context);
-        QListWidget* list = m_context.main->List1();
-        const auto rows = list->findItems(name, Qt::MatchExactly);
-        if (rows.isEmpty())
+        if (!m_context.main->selectRow(name))
             return;
-        list->setCurrentItem(rows.last());
     }
     if (m_context.windows)
         m_context.windows->show(QStringLiteral("frmCustom"));

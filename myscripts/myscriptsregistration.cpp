@@ -4,10 +4,10 @@
 #include "myscripts/frmcustom.h"
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
-#include "kit/windowplacement.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
 
+#include "kit/appcontext.h"
+#include "kit/windowplacement.h"
+#include "kit/windowregistry.h"
 
 void registerMyScripts(AppContext& context, QObject* owner) {
     context.myScripts = new MyScriptsCommands(context, owner);
@@ -20,11 +20,11 @@ void registerMyScripts(AppContext& context, QObject* owner) {
                                         editor->Form_Load();
                                         return editor;
                                     });
-    context.windows->registerWindow(
-        QStringLiteral("frmCustom"), WindowRegistry::Placement::TopLevel, [ctx] {
-            auto* viewer = new frmCustom(*ctx);
-            WindowPlacement::centreOnScreen(viewer);
-            viewer->Form_Load();
-            return viewer;
-        });
+    context.windows->registerWindow(QStringLiteral("frmCustom"),
+                                    WindowRegistry::Placement::TopLevel, [ctx] {
+                                        auto* viewer = new frmCustom(*ctx);
+                                        WindowPlacement::centreOnScreen(viewer);
+                                        viewer->Form_Load();
+                                        return viewer;
+                                    });
 }

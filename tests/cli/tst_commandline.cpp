@@ -4,9 +4,8 @@
 // any display.
 #include "platform/appfolder.h"
 
-#include "catalogue/catalogue.h"
-
 #include "cli/commandline.h"
+#include "model/catalogue.h"
 #include "model/installedtext.h"
 
 #include <QProcess>
@@ -40,7 +39,8 @@ TestCommandLine::Result TestCommandLine::run(const QStringList& arguments) {
     QTextStream out(&result.out);
     QTextStream err(&result.err);
     CommandLine::Io io{out, err};
-    result.code = CommandLine::standardDispatcher().run(arguments, io);
+    const CommandLine::Places places{&AppFolder::sampleBaseUrl, &AppFolder::scriptsFolder};
+    result.code = CommandLine::standardDispatcher(places).run(arguments, io);
     out.flush();
     err.flush();
     return result;

@@ -5,26 +5,26 @@
 #include "platform/appfolder.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogueindex.h"
-#include "catalogue/codebox.h"
 #include "catalogue/scriptviewerwindow.h"
 #include "catalogue/secondarywindow.h"
 #include "myscripts/frmcustom.h"
 #include "shell/application.h"
 #include "shell/frmmain.h"
 #include "shell/mdiformmain.h"
-#include "shell/services.h"
-#include "shell/windowregistry.h"
 
 #include "find/findpalette.h"
 #include "kit/entryactions.h"
 #include "kit/entryview.h"
 #include "kit/largeview.h"
+#include "kit/services.h"
 #include "kit/windowplacement.h"
+#include "kit/windowregistry.h"
+#include "model/catalogue.h"
+#include "model/catalogueindex.h"
 #include "model/entrydocument.h"
 #include "model/installedtext.h"
 #include "support/testprogram.h"
+#include "widgets/codebox.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entries that point at pages of the bundled site or at the scripts folder say where those
 // really are.
-#include "catalogue/catalogue.h"
-#include "catalogue/scriptentry.h"
-
+#include "model/catalogue.h"
 #include "model/installedtext.h"
+#include "model/scriptentry.h"
 
 #include <QtTest>
 

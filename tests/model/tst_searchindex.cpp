@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Finding entries as a user types: the order of the results is what the user judges, so the
 // cases are queries a user would type and where the wanted entry must land.
-#include "catalogue/catalogue.h"
-#include "catalogue/scriptentry.h"
-
+#include "model/catalogue.h"
 #include "model/entrydocument.h"
+#include "model/scriptentry.h"
 #include "model/searchindex.h"
 
 #include <QtTest>

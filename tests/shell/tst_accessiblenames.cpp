@@ -3,13 +3,13 @@
 // of the program through QAccessible, as an assistive tool would see it.
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogueindex.h"
 #include "catalogue/secondarywindow.h"
 #include "shell/application.h"
 #include "shell/frmmain.h"
 #include "shell/mdiformmain.h"
-#include "shell/windowregistry.h"
 
+#include "kit/windowregistry.h"
+#include "model/catalogueindex.h"
 #include "support/testprogram.h"
 
 #include <QAccessible>
