@@ -44,6 +44,7 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
     , m_context(context)
     , m_skin(QStringLiteral(":/assets/skins/skin1.png")) {
     setObjectName(QStringLiteral("frmMain"));
+    setAccessibleName(QStringLiteral("Scripts by category"));
     setFixedSize(designedClientSize());
     setAutoFillBackground(false);
     buildControls();
