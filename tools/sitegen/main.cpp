@@ -5,6 +5,8 @@
 #include "catalogue/catalogueindex.h"
 #include "catalogue/samplepage.h"
 
+#include "model/entrysettings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -117,6 +119,22 @@ int main(int argc, char* argv[]) {
     for (const QString& error : errors)
         err << error << '\n';
     if (!errors.isEmpty())
+        return 1;
+
+    // The settings form reads every entry's settings section; one it cannot read stops the build.
+    QStringList settingsProblems;
+    QDirIterator entryFiles(args.at(1), {QStringLiteral("*.txt")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+    while (entryFiles.hasNext()) {
+        const QString path = entryFiles.next();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            settingsProblems +=
+                EntrySettings::checkEntryFile(QString::fromUtf8(file.readAll()), path);
+    }
+    for (const QString& problem : std::as_const(settingsProblems))
+        err << problem << '\n';
+    if (!settingsProblems.isEmpty())
         return 1;
 
     int written = 0;
