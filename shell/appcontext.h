@@ -13,6 +13,7 @@ class frmMain;
 class SkinService;
 class MyScriptsService;
 class SeparateBrowserService;
+class PreviewService;
 
 // The outside world and the few shared windows, handed to every window that needs them.
 // The program fills it with real adapters; tests fill it with doubles.
@@ -32,4 +33,5 @@ struct AppContext {
     SkinService* skins = nullptr;
     MyScriptsService* myScripts = nullptr;
     SeparateBrowserService* separateBrowser = nullptr;
+    PreviewService* preview = nullptr;
 };

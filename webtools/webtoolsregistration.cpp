@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webtools/webtoolsregistration.h"
 
+#include "platform/appfolder.h"
+
 #include "shell/appcontext.h"
 #include "shell/windowregistry.h"
 #include "webtools/frmwe.h"
+#include "webtools/previewtools.h"
 #include "webtools/webtools.h"
 
 void registerWebTools(AppContext& context, QObject* owner) {
     // Nothing of the web plugin is loaded here: only the first web window loads it.
     auto* tools = new WebTools(context, WebPlugin::defaultFile(), owner);
     context.separateBrowser = tools;
+    context.preview = new PreviewTools(WebPlugin::defaultFile(),
+                                       AppFolder::path() + QStringLiteral("/site"), owner);
     if (!context.windows)
         return;
     context.windows->registerWindow(QStringLiteral("frmBrowser"),
