@@ -13,8 +13,11 @@
 #include "shell/frmmain.h"
 #include "shell/windowregistry.h"
 
+#include "kit/entryactions.h"
+
 #include <QComboBox>
 #include <QIcon>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -123,6 +126,21 @@ void frmCustom::buildControls() {
     setTabOrder(m_txtOther, m_cmdEdit);
     setTabOrder(m_cmdEdit, m_cmdDelete);
     setFocusProxy(m_txtHEAD);
+
+    // The commands other parts offer on an entry (Preview among them), on the code boxes'
+    // menus and as shortcuts.
+    if (m_context.entryActions) {
+        m_context.entryActions->installShortcuts(this, [this] { return currentEntry(); });
+        for (LimitedTextEdit* box : {m_txtHEAD, m_txtBODY}) {
+            box->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& at) {
+                QMenu* menu = box->createStandardContextMenu();
+                menu->setAttribute(Qt::WA_DeleteOnClose);
+                m_context.entryActions->addTo(menu, currentEntry(box), this);
+                menu->popup(box->viewport()->mapToGlobal(at));
+            });
+        }
+    }
 }
 
 void frmCustom::Form_Load() {
@@ -145,6 +163,14 @@ void frmCustom::ShowEntry() {
     m_txtOther->setText(values.other);
     m_cmdEdit->setEnabled(true);
     m_cmdDelete->setEnabled(true);
+}
+
+EntryRef frmCustom::currentEntry(const QWidget* box) const {
+    if (m_entrySlot <= 0)
+        return {};
+    if (!box)
+        box = focusWidget();
+    return EntryRef::myScript(m_entrySlot, box == m_txtHEAD ? 0 : box == m_txtBODY ? 1 : -1);
 }
 
 QString frmCustom::entryText() const {

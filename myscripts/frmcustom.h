@@ -3,6 +3,8 @@
 
 #include "myscripts/formparts.h"
 
+#include "kit/entryactions.h"
+
 class QPushButton;
 struct AppContext;
 
@@ -20,6 +22,8 @@ public:
     // The slot number shown, as text; empty when no slot matched.
     QString entryText() const;
     int entrySlot() const { return m_entrySlot; }
+    // The shown slot, with the code box (0 head, 1 body) that has the focus or was clicked.
+    EntryRef currentEntry(const QWidget* box = nullptr) const;
 
     void cmdEdit_Click();
     void cmdDelete_Click();

@@ -4,14 +4,30 @@
 #include "myscripts/frmcustom.h"
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
+#include "myscripts/slotstore.h"
 #include "shell/appcontext.h"
+#include "shell/previewservice.h"
 #include "shell/windowregistry.h"
+
+#include "kit/entryactions.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 void registerMyScripts(AppContext& context, QObject* owner) {
     context.myScripts = new MyScriptsCommands(context, owner);
+    AppContext* shared = &context;
+    if (context.entryActions)
+        context.entryActions->add(
+            {QStringLiteral("&Preview"), QKeySequence(Qt::CTRL | Qt::Key_E),
+             QStringLiteral("actPreview"),
+             [shared](const EntryRef& ref, QWidget* origin) {
+                 if (!shared->preview || !shared->store || ref.slot <= 0)
+                     return;
+                 const MyScriptSlot slot = SlotStore(*shared->store).readSlot(ref.slot);
+                 shared->preview->previewScript(slot.name, slot.head, slot.body, origin);
+             },
+             [](const EntryRef& ref) { return ref.kind == EntryRef::Kind::MyScript; }});
     if (!context.windows)
         return;
     AppContext* ctx = &context;

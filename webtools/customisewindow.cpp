@@ -4,16 +4,15 @@
 #include "catalogue/codebox.h"
 #include "webtools/previewpane.h"
 
+#include "kit/entryview.h"
+#include "model/entrydocument.h"
 #include "model/previewpage.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,6 +64,12 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
     setWindowTitle(QStringLiteral("Customise - %1").arg(entry.title));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(1180, 760);
+
+    // The copy commands and the large view take the customised code. Entry actions are left
+    // out: they act on the catalogue's own entry, not on this customised copy.
+    m_commands = new EntryViewCommands(this, nullptr, EntryRef(), [this] {
+        return EntryDocument::fromEntry(m_entry.customised());
+    });
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     auto* outer = new QVBoxLayout(this);
@@ -148,6 +153,7 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setMinimumHeight(90);
         codeLayout->addWidget(box);
+        m_commands->addCodeBox(box, b);
         m_codeBoxes.append(box);
         m_codeBlocks.append(b);
     }
@@ -164,21 +170,6 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
     splitter->addWidget(m_preview);
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
-
-    auto* copyAction = new QAction(QStringLiteral("Copy All Blocks"), this);
-    copyAction->setObjectName(QStringLiteral("actionCopyAllBlocks"));
-    connect(copyAction, &QAction::triggered, this, &CustomiseWindow::copyAllBlocks);
-    for (QPlainTextEdit* box : std::as_const(m_codeBoxes)) {
-        box->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(box, &QWidget::customContextMenuRequested, box,
-                [box, copyAction](const QPoint& at) {
-                    QMenu* menu = box->createStandardContextMenu();
-                    menu->addSeparator();
-                    menu->addAction(copyAction);
-                    menu->setAttribute(Qt::WA_DeleteOnClose);
-                    menu->popup(box->viewport()->mapToGlobal(at));
-                });
-    }
 
     m_previewDelay.setSingleShot(true);
     m_previewDelay.setInterval(kPreviewDelayMs);
@@ -337,14 +328,11 @@ void CustomiseWindow::updateCode() {
 }
 
 QString CustomiseWindow::allBlocks() const {
-    QStringList parts;
-    for (int block : m_codeBlocks)
-        parts.append(m_entry.blockCode(block));
-    return parts.join(QStringLiteral("\n\n"));
+    return EntryDocument::fromEntry(m_entry.customised()).allBlocksText();
 }
 
 void CustomiseWindow::copyAllBlocks() {
-    QGuiApplication::clipboard()->setText(allBlocks());
+    m_commands->copyAllBlocks(focusWidget() ? focusWidget() : this);
 }
 
 QString CustomiseWindow::baseAddress() const {

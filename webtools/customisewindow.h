@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class EntryViewCommands;
 class PreviewPane;
 class QLabel;
 class QPlainTextEdit;
@@ -29,7 +30,7 @@ public:
     QWidget* field(int index) const { return m_fields.value(index); }
     int settingIndex(const QString& name) const;
 
-    // Every code block, customised, as one text (what "Copy All Blocks" copies).
+    // Every block, customised, as one text (what "Copy All Blocks" copies).
     QString allBlocks() const;
 
     // How long the preview waits after the last change before it shows the page again.
@@ -55,4 +56,5 @@ private:
     QList<QPlainTextEdit*> m_codeBoxes;
     QList<int> m_codeBlocks; // the block each code box shows
     QTimer m_previewDelay;
+    EntryViewCommands* m_commands = nullptr;
 };
