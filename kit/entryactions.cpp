@@ -60,14 +60,21 @@ void EntryActions::installShortcuts(QWidget* window, std::function<EntryRef()> c
     // Commands for different kinds of entry may share a key (Customise for catalogue
     // entries, Preview for My Scripts); one action per key runs the first that applies, as
     // two actions on one key would block each other.
-    QList<QKeySequence> keys;
+    // A window shows one kind of entry; commands for other kinds are left out from the start.
+    const EntryRef shown = current ? current() : EntryRef();
+    QList<EntryAction> offered;
     for (const EntryAction& command : m_actions) {
+        if (!shown.isValid() || !command.appliesTo || command.appliesTo(shown))
+            offered.append(command);
+    }
+    QList<QKeySequence> keys;
+    for (const EntryAction& command : std::as_const(offered)) {
         if (!command.shortcut.isEmpty() && !keys.contains(command.shortcut))
             keys.append(command.shortcut);
     }
     for (const QKeySequence& key : std::as_const(keys)) {
         QList<EntryAction> commands;
-        for (const EntryAction& command : m_actions) {
+        for (const EntryAction& command : std::as_const(offered)) {
             if (command.shortcut == key)
                 commands.append(command);
         }

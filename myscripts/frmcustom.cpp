@@ -130,7 +130,9 @@ void frmCustom::buildControls() {
     // The commands other parts offer on an entry (Preview among them), on the code boxes'
     // menus and as shortcuts.
     if (m_context.entryActions) {
-        m_context.entryActions->installShortcuts(this, [this] { return currentEntry(); });
+        // Before a slot is shown the window still offers the commands on My Scripts entries.
+        m_context.entryActions->installShortcuts(
+            this, [this] { return m_entrySlot > 0 ? currentEntry() : EntryRef::myScript(0); });
         for (LimitedTextEdit* box : {m_txtHEAD, m_txtBODY}) {
             box->setContextMenuPolicy(Qt::CustomContextMenu);
             connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& at) {

@@ -16,8 +16,21 @@ void registerWebTools(AppContext& context, QObject* owner) {
     // Nothing of the web plugin is loaded here: only the first web window loads it.
     auto* tools = new WebTools(context, WebPlugin::defaultFile(), owner);
     context.separateBrowser = tools;
-    context.preview = new PreviewTools(WebPlugin::defaultFile(),
-                                       AppFolder::path() + QStringLiteral("/site"), owner);
+    auto* previews = new PreviewTools(WebPlugin::defaultFile(),
+                                      AppFolder::path() + QStringLiteral("/site"), owner);
+    context.preview = previews;
+    if (context.entryActions) {
+        const Catalogue* catalogue = context.catalogue;
+        context.entryActions->add(
+            {QStringLiteral("&Customise..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+             QStringLiteral("actCustomise"),
+             [catalogue, previews](const EntryRef& ref, QWidget* origin) {
+                 if (const ScriptEntry* entry =
+                         catalogue ? catalogue->entry(ref.formName) : nullptr)
+                     previews->customise(*entry, origin);
+             },
+             [](const EntryRef& ref) { return ref.kind == EntryRef::Kind::Catalogue; }});
+    }
     if (!context.windows)
         return;
     context.windows->registerWindow(QStringLiteral("frmBrowser"),

@@ -4,6 +4,8 @@
 #include "model/sandboxpolicy.h"
 
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineView>
@@ -51,6 +53,41 @@ private:
 
 } // namespace
 
+namespace {
+
+const QString kOpenMarker = QStringLiteral("\x01tagloom-open ");
+const QString kRefusedMarker = QStringLiteral("\x01tagloom-refused ");
+
+// Runs before the page's own scripts, in every frame: window.open is reported, not carried
+// out (a pop-up blocker would drop it unseen), and connections that bypass the request
+// interceptor are refused outright.
+QWebEngineScript guardScript() {
+    QWebEngineScript script;
+    script.setName(QStringLiteral("tagloom-preview-guard"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(
+        QStringLiteral(
+            "(function () {"
+            " var log = console.debug.bind(console);"
+            " var where = function (u) { try { return new URL(String(u), "
+            "document.baseURI).href; } catch (e) { return String(u); } };"
+            " window.open = function (u) { log('%1' + (u === undefined ? '' : where(u))); "
+            "return null; };"
+            " var refuse = function (name) { return function (u) { log('%2' + where(u)); "
+            "throw new DOMException(name + ' is not allowed in the preview', "
+            "'SecurityError'); }; };"
+            " window.WebSocket = refuse('WebSocket');"
+            " window.RTCPeerConnection = refuse('RTCPeerConnection');"
+            " window.webkitRTCPeerConnection = window.RTCPeerConnection;"
+            "})();")
+            .arg(kOpenMarker, kRefusedMarker));
+    return script;
+}
+
+} // namespace
+
 SandboxPage::SandboxPage(QWebEngineProfile* profile, PreviewEvents* events, QObject* parent)
     : QWebEnginePage(profile, parent)
     , m_events(events) {}
@@ -73,6 +110,14 @@ bool SandboxPage::javaScriptPrompt(const QUrl&, const QString& message, const QS
 
 void SandboxPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                            const QString& message, int lineNumber, const QString&) {
+    if (message.startsWith(kOpenMarker)) {
+        m_events->leaveRefused(true, message.mid(kOpenMarker.size()));
+        return;
+    }
+    if (message.startsWith(kRefusedMarker)) {
+        m_events->requestBlocked(message.mid(kRefusedMarker.size()));
+        return;
+    }
     PreviewEvents::Level kind = PreviewEvents::Level::Info;
     if (level == WarningMessageLevel)
         kind = PreviewEvents::Level::Warning;
@@ -109,7 +154,9 @@ SandboxView::SandboxView(QWidget* parent, PreviewEvents* events, const QString& 
     m_profile->setUrlRequestInterceptor(interceptor);
     m_page = new SandboxPage(m_profile, events, m_view);
     QWebEngineSettings* settings = m_page->settings();
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    // Remote addresses are let through to the interceptor, which refuses every one of them
+    // and lists it; refused earlier, the user would never learn what the snippet tried.
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
@@ -119,6 +166,7 @@ SandboxView::SandboxView(QWidget* parent, PreviewEvents* events, const QString& 
     settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
     settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
     settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    m_page->scripts().insert(guardScript());
     m_view->setPage(m_page);
     // Permission requests (location, camera, notifications...) are refused by not granting them.
     QObject::connect(m_page, &QWebEnginePage::featurePermissionRequested, m_page,
