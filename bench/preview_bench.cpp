@@ -3,11 +3,12 @@
 // preview showing the changed page, painted. Reports the median over several changes.
 #include "platform/appfolder.h"
 
-#include "catalogue/catalogue.h"
 #include "webtools/customisewindow.h"
 #include "webtools/previewpane.h"
 #include "webtools/previewtools.h"
 #include "webtools/webplugin.h"
+
+#include "model/catalogue.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

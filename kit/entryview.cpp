@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/entryview.h"
 
-#include "catalogue/codebox.h"
-#include "shell/appcontext.h"
-
+#include "kit/appcontext.h"
 #include "kit/largeview.h"
+#include "widgets/codebox.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -3,10 +3,9 @@
 
 #include "platform/settingsstore.h"
 
-#include "catalogue/codebox.h"
-#include "shell/appcontext.h"
-
+#include "kit/appcontext.h"
 #include "kit/entryview.h"
+#include "widgets/codebox.h"
 
 #include <QFontDatabase>
 #include <QLabel>

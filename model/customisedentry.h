@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "catalogue/scriptentry.h"
-
 #include "model/entrysettings.h"
+#include "model/scriptentry.h"
 
 #include <QList>
 #include <QStringList>

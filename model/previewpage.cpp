@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/previewpage.h"
 
-#include "catalogue/samplepage.h"
+#include "model/samplepage.h"
 
 namespace {
 

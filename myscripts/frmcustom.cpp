@@ -9,11 +9,11 @@
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
 #include "myscripts/slotstore.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
-#include "shell/windowregistry.h"
 
+#include "kit/appcontext.h"
 #include "kit/entryactions.h"
+#include "kit/hubwindow.h"
+#include "kit/windowregistry.h"
 
 #include <QComboBox>
 #include <QIcon>

@@ -5,11 +5,11 @@
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
 #include "myscripts/slotstore.h"
-#include "shell/appcontext.h"
-#include "shell/previewservice.h"
-#include "shell/windowregistry.h"
 
+#include "kit/appcontext.h"
 #include "kit/entryactions.h"
+#include "kit/previewservice.h"
+#include "kit/windowregistry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/appcontext.h"
+#include "kit/appcontext.h"
 
 #include <QObject>
 
@@ -9,6 +9,8 @@
 
 class Catalogue;
 class EntryActions;
+class MDIFormMain;
+class frmMain;
 
 // Puts the program together: the frame, frmMain, the window registry and every
 // subsystem's windows, over the outside-world adapters the caller hands in.
@@ -23,12 +25,13 @@ public:
     void start();
 
     AppContext& context() { return m_context; }
-    MDIFormMain* frame() const { return m_context.frame; }
-    frmMain* mainWindow() const { return m_context.main; }
+    MDIFormMain* frame() const { return m_frame; }
+    frmMain* mainWindow() const;
 
 private:
     AppContext m_context;
     std::unique_ptr<Catalogue> m_catalogue;
     std::unique_ptr<WindowRegistry> m_windows;
     std::unique_ptr<EntryActions> m_entryActions;
+    MDIFormMain* m_frame = nullptr;
 };

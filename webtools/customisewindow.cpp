@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webtools/customisewindow.h"
 
-#include "catalogue/codebox.h"
 #include "webtools/previewpane.h"
 
 #include "kit/entryview.h"
 #include "model/entrydocument.h"
 #include "model/previewpage.h"
+#include "widgets/codebox.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -3,8 +3,9 @@
 
 #include "platform/processterminator.h"
 
-#include "shell/previewservice.h"
 #include "webtools/webplugin.h"
+
+#include "kit/previewservice.h"
 
 #include <QHash>
 #include <QObject>

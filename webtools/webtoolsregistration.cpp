@@ -3,14 +3,14 @@
 
 #include "platform/appfolder.h"
 
-#include "catalogue/catalogue.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
 #include "webtools/frmwe.h"
 #include "webtools/previewtools.h"
 #include "webtools/webtools.h"
 
+#include "kit/appcontext.h"
 #include "kit/entryactions.h"
+#include "kit/windowregistry.h"
+#include "model/catalogue.h"
 
 void registerWebTools(AppContext& context, QObject* owner) {
     // Nothing of the web plugin is loaded here: only the first web window loads it.

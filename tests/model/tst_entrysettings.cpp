@@ -2,8 +2,7 @@
 // Settings sections read as data: every entry's section reads, writes back unchanged and takes
 // a changed value in the right place; each type on a known entry; faulty sections named by
 // line; awkward text written back as literals that read the same; the preview sandbox's rule.
-#include "catalogue/catalogue.h"
-
+#include "model/catalogue.h"
 #include "model/customisedentry.h"
 #include "model/entrysettings.h"
 #include "model/previewpage.h"

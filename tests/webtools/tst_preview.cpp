@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Customise window and the My Scripts preview with the real web plugin: a changed setting
 // shows its effect in the page, and pages built to break out of the sandbox stay inside it.
-#include "catalogue/catalogue.h"
-#include "catalogue/codebox.h"
 #include "catalogue/scriptviewerwindow.h"
 #include "myscripts/frmcustom.h"
 #include "myscripts/slotstore.h"
 #include "shell/application.h"
 #include "shell/frmmain.h"
-#include "shell/windowregistry.h"
 #include "webtools/customisewindow.h"
 #include "webtools/previewpane.h"
 #include "webtools/previewtools.h"
 
 #include "kit/entryactions.h"
+#include "kit/windowregistry.h"
+#include "model/catalogue.h"
 #include "support/testprogram.h"
+#include "widgets/codebox.h"
 
 #include <QAction>
 #include <QCheckBox>
