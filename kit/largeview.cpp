@@ -15,6 +15,8 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSection = QStringLiteral("LargeView");
@@ -80,7 +82,9 @@ LargeView::LargeView(const EntryDocument& document, AppContext* context, const E
     description->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(description);
 
-    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setStyleHint(QFont::Monospace);
+    mono.setFixedPitch(true);
     for (int i = 0; i < document.blocks.size(); ++i) {
         const EntryDocument::Block& block = document.blocks.at(i);
         if (!block.placement.isEmpty()) {

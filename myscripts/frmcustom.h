@@ -7,6 +7,7 @@
 #include "widgets/formparts.h"
 
 class QPushButton;
+class EntryViewCommands;
 struct AppContext;
 
 // The entry viewer: shows the saved script whose name is the selected row of frmMain's list
@@ -23,8 +24,7 @@ public:
     // The slot number shown, as text; empty when no slot matched.
     QString entryText() const;
     int entrySlot() const { return m_entrySlot; }
-    // The shown slot, with the code box (0 head, 1 body) that has the focus or was clicked.
-    EntryRef currentEntry(const QWidget* box = nullptr) const;
+    EntryViewCommands* commands() const { return m_commands; }
 
     void cmdEdit_Click();
     void cmdDelete_Click();
@@ -41,6 +41,8 @@ private:
     AppContext& m_context;
     int m_entrySlot = 0;
     QString m_entrySite;
+    QString m_entryName;
+    EntryViewCommands* m_commands = nullptr;
 
     QLineEdit* m_txtEntry = nullptr;
     QLabel* m_lblDescription = nullptr;
