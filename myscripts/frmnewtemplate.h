@@ -2,6 +2,7 @@
 #pragma once
 
 #include "myscripts/formparts.h"
+#include "myscripts/slotstore.h"
 
 class QCheckBox;
 class QPushButton;
@@ -29,6 +30,7 @@ public:
 
 private:
     void buildControls();
+    MyScriptSlot typedValues() const;
 
     AppContext& m_context;
     QLabel* m_label1 = nullptr;
@@ -43,4 +45,5 @@ private:
     LimitedLineEdit* m_txtSample = nullptr;
     QPushButton* m_cmdCancel = nullptr;
     QPushButton* m_cmdSave = nullptr;
+    MyScriptSlot m_clean; // what the boxes held when last loaded or saved
 };

@@ -4,17 +4,21 @@
 #include "myscripts/frmcustom.h"
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
+#include "myscripts/storemessages.h"
 #include "shell/appcontext.h"
 #include "shell/windowregistry.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 void registerMyScripts(AppContext& context, QObject* owner) {
     context.myScripts = new MyScriptsCommands(context, owner);
+    AppContext* ctx = &context;
+    // Once the first frame is up: a store found damaged and rebuilt is announced.
+    QTimer::singleShot(0, owner, [ctx] { MyScripts::announceRecovery(*ctx); });
     if (!context.windows)
         return;
-    AppContext* ctx = &context;
     context.windows->registerWindow(QStringLiteral("frmNewTemplate"),
                                     WindowRegistry::Placement::FrameChild, [ctx] {
                                         auto* editor = new frmNewTemplate(*ctx);

@@ -25,4 +25,9 @@ public:
     // A double-clicked row whose text matched no catalogue title.
     virtual void dispatch(const QString& rowText) = 0;
     virtual void clearAllEntries() = 0;
+    // The Main menu's undo, restore, export and import of the entries.
+    virtual void undoClearAll() {}
+    virtual void restoreFromBackup() {}
+    virtual void exportEntries() {}
+    virtual void importEntries() {}
 };

@@ -529,17 +529,19 @@ void TestMyScriptsWindows::failedSaveKeepsTheTypingAndSaysSo() {
     const auto& shown = p.messages.shown.last();
     QCOMPARE(shown.title, QStringLiteral("Tagloom Error!"));
     QVERIFY(shown.text.contains(QStringLiteral("could not be saved")));
-    QVERIFY(shown.text.contains(QStringLiteral("disk full")));
-    QVERIFY(shown.text.contains(QStringLiteral("Replace?"))); // part of it reached the store
+    QVERIFY(shown.text.contains(QStringLiteral("Nothing was changed")));
+    // The store's own words are kept for "Show Details", out of the text.
+    QVERIFY(!shown.text.contains(QStringLiteral("disk full")));
+    QVERIFY(shown.details.contains(QStringLiteral("disk full")));
+    QCOMPARE(value(p.memory, 1, "Name"), QString()); // nothing of it reached the store
     QCOMPARE(text(ed, "txtName"), QStringLiteral("Keep me Ωμέγα 漢字 😀"));
     QCOMPARE(text(ed, "txtBODY"), QStringLiteral("<b>body</b>"));
     QCOMPARE(text(ed, "lblSaved"), QString());
     QCOMPARE(text(ed, "cmdCancel"), QStringLiteral("Cancel"));
     QCOMPARE(p.rows(), QStringList{kAddNew});
 
-    // Once the store works again, ticking "Replace?" saves the same typing.
+    // Once the store works again the same typing saves as it is, with no "Replace?" needed.
     p.memory.failWritesAfter(-1);
-    child<QCheckBox>(ed, "Check1")->click();
     click(ed, "cmdSave");
     QCOMPARE(value(p.memory, 1, "Name"), QStringLiteral("Keep me Ωμέγα 漢字 😀"));
     QCOMPARE(value(p.memory, 1, "Body"), QStringLiteral("<b>body</b>"));
@@ -557,7 +559,7 @@ void TestMyScriptsWindows::failedDeleteKeepsTheEntry() {
     QCOMPARE(p.messages.shown.size(), 2);
     QCOMPARE(p.messages.shown.last().title, QStringLiteral("Tagloom Error!"));
     QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be deleted")));
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("disk full")));
+    QVERIFY(p.messages.shown.last().details.contains(QStringLiteral("disk full")));
     QVERIFY(!p.messages.shown.last().text.contains(QStringLiteral("Part of it")));
     QCOMPARE(p.viewer(), v);
     QCOMPARE(value(p.memory, 4, "Name"), QStringLiteral("Four"));
@@ -575,24 +577,34 @@ void TestMyScriptsWindows::unwritableStoreIsReported() {
 
     Program p(&broken);
     p.showMyScripts();
+    QCOMPARE(p.messages.shown.size(), 1);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be read")));
+    QVERIFY(!p.messages.shown.last().question); // nothing to wait for
+    QCOMPARE(p.rows(), QStringList{kAddNew});
+
+    // "Add New Script..." cannot tell whether a slot is free: it says so and opens nothing.
     p.doubleClick(kAddNew);
+    QVERIFY(!p.editor());
+    QCOMPARE(p.messages.shown.size(), 2);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be read")));
+    QVERIFY(p.messages.shown.last().details.contains(QStringLiteral("not-a-folder")));
+
+    // Opened anyway, the editor reports once and has no slot to save into.
+    p.app->context().windows->show(QStringLiteral("frmNewTemplate"));
     frmNewTemplate* ed = p.editor();
     QVERIFY(ed);
-    QCOMPARE(p.messages.shown.size(), 1);
+    QCOMPARE(p.messages.shown.size(), 3);
     QCOMPARE(p.messages.shown.last().title, QStringLiteral("Tagloom Error!"));
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("cannot be stored")));
+    QCOMPARE(text(ed, "txtEntry"), QString());
 
     type(ed, "txtName", QStringLiteral("Précieux"));
     type(ed, "txtDesc", QStringLiteral("do not lose this"));
-    child<QCheckBox>(ed, "Check1")->click();
     click(ed, "cmdSave");
-    QCOMPARE(p.messages.shown.size(), 2);
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be saved")));
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("Reason: ")));
+    QCOMPARE(p.messages.shown.size(), 4);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("no Entry #")));
     QCOMPARE(text(ed, "txtName"), QStringLiteral("Précieux"));
     QCOMPARE(text(ed, "txtDesc"), QStringLiteral("do not lose this"));
     QCOMPARE(text(ed, "lblSaved"), QString());
-    QCOMPARE(p.rows(), QStringList{kAddNew});
 }
 
 QTEST_MAIN(TestMyScriptsWindows)
