@@ -136,6 +136,27 @@ QList<Row> salvageRows(const QString& path) {
     return rows;
 }
 
+// A file cut short still claims its old length in its header, and SQLite then refuses every
+// page. Telling it to trust the file's real length (and padding the last page) lets the pages
+// that are still there be read. Done on a scratch copy only.
+void trustTheFileLength(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || file.size() < 100)
+        return;
+    QByteArray header = file.read(100);
+    if (!header.startsWith(QByteArrayLiteral("SQLite format 3")))
+        return;
+    const int raw = (quint8(header.at(16)) << 8) | quint8(header.at(17));
+    const qint64 pageSize = raw == 1 ? 65536 : raw;
+    if (pageSize >= 512 && file.size() % pageSize != 0)
+        file.resize((file.size() / pageSize + 1) * pageSize);
+    // The length in the header counts only while the "valid for" number matches the change
+    // counter.
+    header[92] = char(~quint8(header.at(24)));
+    file.seek(92);
+    file.write(header.mid(92, 4));
+}
+
 bool writeFreshStore(const QString& path, const QList<Row>& rows, QString* error) {
     QFile::remove(path);
     ScratchConnection fresh(path);
@@ -331,6 +352,7 @@ bool SqliteSettingsStore::setAside(const QString& reason) const {
     QFile::copy(aside, scratch);
     if (haveWal)
         QFile::copy(aside + QStringLiteral("-wal"), scratch + QStringLiteral("-wal"));
+    trustTheFileLength(scratch);
     const QList<Row> rows = salvageRows(scratch);
     for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
         QFile::remove(scratch + suffix);
