@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTimer>
 
 using MyScripts::makeLabel;
 
@@ -156,6 +157,13 @@ void frmNewTemplate::Form_Load() {
     }
     m_clean = typedValues();
     m_txtName->setFocus();
+}
+
+void frmNewTemplate::showEvent(QShowEvent* event) {
+    PictureForm::showEvent(event);
+    // The frame gives a new sub-window's focus to its first control, the read-only number;
+    // typing right after opening belongs in the name.
+    QTimer::singleShot(0, m_txtName, [name = m_txtName] { name->setFocus(Qt::OtherFocusReason); });
 }
 
 MyScriptSlot frmNewTemplate::typedValues() const {

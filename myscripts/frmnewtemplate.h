@@ -28,6 +28,9 @@ public:
     void cmdSave_Click();
     void cmdCancel_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildControls();
     MyScriptSlot typedValues() const;

@@ -185,6 +185,10 @@ private slots:
     void failedSaveKeepsTheTypingAndSaysSo();
     void failedDeleteKeepsTheEntry();
     void unwritableStoreIsReported();
+    void busyStoreOffersToTryAgain();
+    void editorTakesTypingAtOnceAndLongTextWhole();
+    void cancelAsksOnlyWhenSomethingChanged();
+    void damagedStoreIsAnnouncedWithTheCount();
 };
 
 void TestMyScriptsWindows::newEntryOnAFreshStore() {
@@ -605,6 +609,151 @@ void TestMyScriptsWindows::unwritableStoreIsReported() {
     QCOMPARE(text(ed, "txtName"), QStringLiteral("Précieux"));
     QCOMPARE(text(ed, "txtDesc"), QStringLiteral("do not lose this"));
     QCOMPARE(text(ed, "lblSaved"), QString());
+}
+
+void TestMyScriptsWindows::busyStoreOffersToTryAgain() {
+    Program p;
+    store(p.memory, 2, QStringLiteral("Two"));
+    p.memory.failAsBusy(true);
+    p.memory.failReadsAfter(0);
+    p.messages.answers = {Answer::Yes, Answer::No};
+    p.showMyScripts();
+    QCOMPARE(p.messages.shown.size(), 2); // asked, tried again, asked again
+    for (const auto& shown : p.messages.shown) {
+        QVERIFY(shown.question);
+        QVERIFY(shown.text.contains(QStringLiteral("another program")));
+        QVERIFY(shown.details.contains(QStringLiteral("database is locked")));
+    }
+    QCOMPARE(p.rows(), QStringList{kAddNew});
+
+    // The viewer shows nothing half-read and offers nothing to edit or delete.
+    p.memory.failReadsAfter(-1);
+    p.main()->CmbCategories()->setCurrentIndex(0);
+    p.showMyScripts();
+    QCOMPARE(p.rows(), (QStringList{kAddNew, QStringLiteral("Two")}));
+    p.memory.failReadsAfter(31);
+    p.messages.answers = {Answer::No};
+    p.doubleClick(QStringLiteral("Two"));
+    frmCustom* v = p.viewer();
+    QVERIFY(v);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be read")));
+    QCOMPARE(text(v, "txtEntry"), QString());
+    QVERIFY(!child<QPushButton>(v, "cmdDelete")->isEnabled());
+    p.memory.failReadsAfter(-1);
+
+    // A save refused by a held store says so in plain words and keeps the typing.
+    v->close();
+    QTRY_VERIFY(!p.viewer());
+    p.doubleClick(kAddNew);
+    frmNewTemplate* ed = p.editor();
+    type(ed, "txtName", QStringLiteral("Mine"));
+    p.memory.failWritesAfter(0);
+    click(ed, "cmdSave");
+    p.memory.failWritesAfter(-1);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("Wait a moment and try again")));
+    QCOMPARE(text(ed, "txtName"), QStringLiteral("Mine"));
+}
+
+void TestMyScriptsWindows::editorTakesTypingAtOnceAndLongTextWhole() {
+    Program p;
+    p.app->frame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p.app->frame()));
+    p.showMyScripts();
+    p.doubleClick(kAddNew);
+    frmNewTemplate* ed = p.editor();
+    QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(ed, "txtName"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Typed"));
+    QCOMPARE(text(ed, "txtName"), QStringLiteral("Typed"));
+
+    // Pasted text far beyond the old 32,767 characters stays whole, saved and shown again.
+    const QString longText = QString(40000, QLatin1Char('o')) + QStringLiteral("end");
+    child<QLineEdit>(ed, "txtOther")->insert(longText);
+    child<QLineEdit>(ed, "txtSample")->insert(longText);
+    QCOMPARE(text(ed, "txtOther"), longText);
+    click(ed, "cmdSave");
+    QCOMPARE(value(p.memory, 1, "Other"), longText);
+    QCOMPARE(value(p.memory, 1, "Site"), longText);
+    click(ed, "cmdCancel");
+    QTRY_VERIFY(!p.editor());
+    p.doubleClick(QStringLiteral("Typed"));
+    QCOMPARE(text(p.viewer(), "txtOther"), longText);
+    // The sample link of an entry with no address says so rather than doing nothing.
+    store(p.memory, 4, QStringLiteral("No page"));
+    p.viewer()->close();
+    QTRY_VERIFY(!p.viewer());
+    p.main()->CmbCategories()->setCurrentIndex(0);
+    p.showMyScripts();
+    p.doubleClick(QStringLiteral("No page"));
+    const int shown = p.messages.shown.size();
+    QTest::mouseClick(child<QLabel>(p.viewer(), "Label2"), Qt::LeftButton);
+    QCOMPARE(p.messages.shown.size(), shown + 1);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("No sample page is set")));
+    QVERIFY(p.shell.opened.isEmpty());
+}
+
+void TestMyScriptsWindows::cancelAsksOnlyWhenSomethingChanged() {
+    Program p;
+    store(p.memory, 3, QStringLiteral("Three"));
+    p.showMyScripts();
+    p.doubleClick(kAddNew);
+    frmNewTemplate* ed = p.editor();
+    type(ed, "txtBODY", QStringLiteral("<p>work</p>"));
+    p.messages.answers = {Answer::No};
+    click(ed, "cmdCancel");
+    QCOMPARE(p.messages.shown.size(), 1);
+    QVERIFY(p.messages.shown.last().question);
+    QCOMPARE(p.messages.shown.last().defaultAnswer, Answer::No);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("Close without saving?")));
+    QCOMPARE(p.editor(), ed);
+    QCOMPARE(text(ed, "txtBODY"), QStringLiteral("<p>work</p>"));
+    p.messages.answers = {Answer::Yes};
+    click(ed, "cmdCancel");
+    QTRY_VERIFY(!p.editor());
+
+    // Opened for editing and left as it was: no question.
+    p.doubleClick(QStringLiteral("Three"));
+    click(p.viewer(), "cmdEdit");
+    QTRY_VERIFY(!p.viewer());
+    click(p.editor(), "cmdCancel");
+    QTRY_VERIFY(!p.editor());
+    QCOMPARE(p.messages.shown.size(), 2);
+}
+
+void TestMyScriptsWindows::damagedStoreIsAnnouncedWithTheCount() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.sqlite"));
+    {
+        SqliteSettingsStore healthy(path);
+        SlotStore checker(healthy);
+        QVERIFY(checker.initialiseSlots().ok);
+        for (int n = 1; n <= 30; ++n)
+            QVERIFY(checker
+                        .writeSlot({n,
+                                    QStringLiteral("Kept %1").arg(n),
+                                    {},
+                                    {},
+                                    QString(3000, QLatin1Char('b')),
+                                    {},
+                                    {}})
+                        .ok);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(file.size() * 2 / 3));
+    file.close();
+
+    SqliteSettingsStore damaged(path);
+    Program p(&damaged);
+    QTRY_COMPARE(p.messages.shown.size(), 1);
+    const auto& told = p.messages.shown.last();
+    p.showMyScripts();
+    const int recovered = int(p.rows().size()) - 1;
+    QVERIFY(recovered > 0 && recovered < 30);
+    QVERIFY2(
+        told.text.contains(QStringLiteral("%1 My Scripts entries were recovered").arg(recovered)),
+        qPrintable(told.text));
+    QVERIFY(told.text.contains(path + QStringLiteral(".damaged-")));
+    QVERIFY(!told.details.isEmpty());
 }
 
 QTEST_MAIN(TestMyScriptsWindows)
