@@ -6,7 +6,7 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "shell/appcontext.h"
+#include "kit/appcontext.h"
 
 #include <QDir>
 #include <QLineEdit>

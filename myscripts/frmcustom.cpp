@@ -10,9 +10,10 @@
 #include "myscripts/myscriptscommands.h"
 #include "myscripts/slotstore.h"
 #include "myscripts/storemessages.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
+#include "kit/windowregistry.h"
 
 #include <QComboBox>
 #include <QIcon>

@@ -11,9 +11,10 @@
 #include "myscripts/myscriptstransfer.h"
 #include "myscripts/slotstore.h"
 #include "myscripts/storemessages.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
+#include "kit/windowregistry.h"
 
 #include <QCheckBox>
 #include <QPushButton>

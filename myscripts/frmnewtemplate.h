@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "myscripts/formparts.h"
+#include "myscripts/pictureform.h"
 #include "myscripts/slotstore.h"
+
+#include "widgets/formparts.h"
 
 class QCheckBox;
 class QPushButton;

@@ -6,9 +6,10 @@
 #include "myscripts/myscriptstransfer.h"
 #include "myscripts/slotstore.h"
 #include "myscripts/storemessages.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
+#include "kit/windowregistry.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -19,12 +20,8 @@ const QString kAddNewRow = QStringLiteral("Add New Script...");
 const QString kWarningTitle = QStringLiteral("Warning!");
 
 void refreshList(AppContext& context) {
-    if (!context.main)
-        return;
-    QComboBox* combo = context.main->CmbCategories();
-    combo->update();
-    combo->setCurrentIndex(frmMain::MyScriptsCategory - 1);
-    combo->setCurrentIndex(frmMain::MyScriptsCategory);
+    if (context.main)
+        context.main->reloadMyScripts();
 }
 
 } // namespace MyScripts

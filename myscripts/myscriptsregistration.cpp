@@ -5,8 +5,9 @@
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
 #include "myscripts/storemessages.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/windowregistry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -9,8 +9,9 @@
 #include "myscripts/myscriptsexchange.h"
 #include "myscripts/slotstore.h"
 #include "myscripts/storemessages.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -5,8 +5,9 @@
 #include "platform/settingsstore.h"
 
 #include "myscripts/slotstore.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,8 +7,8 @@
 #include "myscripts/slotstore.h"
 #include "shell/application.h"
 #include "shell/frmmain.h"
-#include "shell/windowregistry.h"
 
+#include "kit/windowregistry.h"
 #include "storeclientmodel.h"
 #include "support/testdoubles.h"
 
