@@ -189,7 +189,10 @@ void TestStoreProcesses::heldStoreIsReportedAndTheWindowCarriesOn() {
 
     // The list says plainly what is wrong and offers to try again; "No" leaves it empty.
     messages.answers = {MessageBoxes::Answer::No};
+    QElapsedTimer waited;
+    waited.start();
     main->CmbCategories()->setCurrentIndex(frmMain::MyScriptsCategory);
+    qInfo("the list gave up on the held store after %lld ms", waited.elapsed());
     QCOMPARE(main->List1()->count(), 1);
     QCOMPARE(main->List1()->item(0)->text(), kAddNew);
     QVERIFY(!messages.shown.isEmpty());
