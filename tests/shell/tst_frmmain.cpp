@@ -253,9 +253,11 @@ void TestFrmMain::menusHaveTheirCaptionsInOrder() {
     QCOMPARE(menus.at(0)->text(), QStringLiteral("&Main"));
     QCOMPARE(menus.at(1)->text(), QStringLiteral("&Tools"));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("&Help"));
-    QCOMPARE(actionTexts(menus.at(0)->menu()),
-             QStringList({"&Program Overview", "&New in this Version", "-", "&My Scripts!",
-                          "&Clear All Entries", "-", "&Exit"}));
+    QCOMPARE(
+        actionTexts(menus.at(0)->menu()),
+        QStringList({"&Program Overview", "&New in this Version", "-", "&My Scripts!",
+                     "&Clear All Entries", "&Undo Clear All", "-", "E&xport My Scripts...",
+                     "&Import My Scripts...", "&Restore My Scripts from Backup...", "-", "&Exit"}));
     QCOMPARE(actionTexts(menus.at(1)->menu()),
              QStringList({"&Skin Chooser", "-", "&Web Elements", "&Quick Browser", "-",
                           "&Find Script..."}));
