@@ -16,8 +16,8 @@
 
 int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>& started) {
     ProcessGuard::reportOversizedWritesAsErrors();
-    // The web plugin arrives after start-up; its engine needs contexts shared from the outset.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No shared OpenGL context here: the web plugin makes it when the first web window opens
+    // (WebPlugin::shareGraphicsContexts), so a run without web windows never loads OpenGL.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     QApplication::setOrganizationName(QStringLiteral("Tagloom"));

@@ -96,9 +96,6 @@ void go(frmBrowser* browser, const QString& address) {
 
 class TestWebPlugin : public QObject {
     Q_OBJECT
-public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     void initTestCase();
     void quickBrowserOpensOnTheBundledHomePage();
