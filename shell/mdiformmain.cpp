@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QScreen>
 
 MDIFormMain::MDIFormMain(AppContext& context, QWidget* parent)
@@ -22,7 +23,7 @@ MDIFormMain::MDIFormMain(AppContext& context, QWidget* parent)
     , m_context(context) {
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowTitle(QStringLiteral("Tagloom v2.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon/tagloom-256.png")));
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/assets/icon/tagloom-256.png"), "PNG")));
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MDIClient"));

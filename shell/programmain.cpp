@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>& started) {
     ProcessGuard::reportOversizedWritesAsErrors();
@@ -21,7 +22,9 @@ int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>&
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     QApplication::setOrganizationName(QStringLiteral("Tagloom"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon/tagloom-256.png")));
+    // Named as PNG: an icon read from a file of unknown type loads every image plugin to ask.
+    QApplication::setWindowIcon(
+        QIcon(QPixmap(QStringLiteral(":/assets/icon/tagloom-256.png"), "PNG")));
     UiFonts::install();
 
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
