@@ -10,7 +10,6 @@
 #include "xsession.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -77,8 +76,7 @@ Start startOnDisplay(const QString& program, const QProcessEnvironment& env,
     QProcess process;
     process.setProcessEnvironment(env);
     process.setStandardOutputFile(QProcess::nullDevice());
-    if (qEnvironmentVariableIsEmpty("BENCH_DEBUG"))
-        process.setStandardErrorFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
     process.start(program, {});
@@ -90,9 +88,6 @@ Start startOnDisplay(const QString& program, const QProcessEnvironment& env,
         start.residentMb = double(residentKb(process.processId())) / 1024.0;
         start.libraries = graphicsLibraries(process.processId());
     }
-    if (!qEnvironmentVariableIsEmpty("BENCH_DEBUG"))
-        qWarning() << program << seen.mappedNs << seen.paintedNs << process.state()
-                   << process.exitCode();
     process.terminate();
     if (!process.waitForFinished(5000))
         process.kill();
@@ -199,10 +194,12 @@ void measureWindows(const QProcessEnvironment& env) {
         << " opened and closed: request -> painted median "
         << number(median(values(viewers, QStringLiteral("viewer_ms"))), 2) << " ms, max "
         << number(values(viewers, QStringLiteral("max_ms")).value(0), 1) << " ms, total "
-        << number(median(values(viewers, QStringLiteral("total_ms"))), 0)
-        << " ms | resident before " << number(median(values(viewers, QStringLiteral("before_mb"))))
+        << number(median(values(viewers, QStringLiteral("total_ms"))), 0) << " ms" << Qt::endl;
+    out << "  resident: before " << number(median(values(viewers, QStringLiteral("before_mb"))))
         << " MB, after closing all " << number(median(values(viewers, QStringLiteral("after_mb"))))
-        << " MB" << Qt::endl;
+        << " MB (" << number(median(values(viewers, QStringLiteral("trimmed_mb"))))
+        << " MB once the heap is trimmed), after a second round "
+        << number(median(values(viewers, QStringLiteral("second_round_mb")))) << " MB" << Qt::endl;
 }
 
 } // namespace
