@@ -64,6 +64,7 @@ QProcessEnvironment scratchEnvironment(const QTemporaryDir& home) {
 struct Start {
     double ms = -1;         // launch until the window is painted
     double mappedMs = -1;   // launch until it is mapped
+    double cpuMs = -1;      // processor time used until it is painted
     double residentMb = -1; // 2 s after launch
     LoadedLibraries libraries;
 };
@@ -82,6 +83,7 @@ Start startOnDisplay(const QString& program, const QProcessEnvironment& env,
     process.start(program, {});
     const WindowWatch::Sighting seen = watch.waitForPaintedWindow(clock, 30000);
     if (seen.paintedNs >= 0) {
+        start.cpuMs = double(cpuNs(process.processId())) / 1e6;
         start.ms = double(seen.paintedNs) / 1e6;
         start.mappedMs = double(seen.mappedNs) / 1e6;
         QThread::msleep(ulong(qMax<qint64>(0, 2000 - clock.elapsed())));
@@ -116,7 +118,7 @@ Start startOffscreen(const QString& program, const QStringList& arguments,
 }
 
 struct Summary {
-    QList<double> ms, mappedMs, mb;
+    QList<double> ms, mappedMs, cpuMs, mb;
     bool openGl = false, webEngine = false, failed = false;
     QStringList libraries;
     void add(const Start& start) {
@@ -126,6 +128,8 @@ struct Summary {
         ms.append(start.ms);
         if (start.mappedMs >= 0)
             mappedMs.append(start.mappedMs);
+        if (start.cpuMs >= 0)
+            cpuMs.append(start.cpuMs);
         mb.append(start.residentMb);
         openGl = openGl || start.libraries.openGl;
         webEngine = webEngine || start.libraries.webEngine;
@@ -239,6 +243,10 @@ int main(int argc, char* argv[]) {
                             QStringLiteral("launch -> window painted; resident 2 s after launch"));
             out << "  launch -> window mapped: floor " << number(median(floorRuns.mappedMs))
                 << " ms, tagloom " << number(median(tagloomRuns.mappedMs)) << " ms" << Qt::endl;
+            // Processor time hardly depends on what else the machine is doing.
+            out << "  processor time until painted: floor " << number(median(floorRuns.cpuMs))
+                << " ms, tagloom " << number(median(tagloomRuns.cpuMs)) << " ms, ratio "
+                << number(median(tagloomRuns.cpuMs) / median(floorRuns.cpuMs), 2) << Qt::endl;
             loadedAtStart = tagloomRuns.openGl || tagloomRuns.webEngine || tagloomRuns.failed;
         } else {
             out << "xcb: not measured: " << why << Qt::endl;

@@ -8,9 +8,11 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -41,6 +43,8 @@ bool PrivateXServer::start(QString* error) {
     if (::pipe(ends) != 0)
         return fail(QStringLiteral("no pipe for the display number"));
     ::fcntl(ends[0], F_SETFD, FD_CLOEXEC);
+    // The server goes with us, even when we are killed.
+    m_server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server.setStandardOutputFile(QProcess::nullDevice());
     m_server.start(
@@ -179,6 +183,17 @@ qint64 residentKb(qint64 pid) {
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toLongLong();
     return 0;
+}
+
+qint64 cpuNs(qint64 pid) {
+    qint64 total = 0;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile schedstat(tasks.filePath(task + QStringLiteral("/schedstat")));
+        if (schedstat.open(QIODevice::ReadOnly))
+            total += schedstat.readAll().split(' ').value(0).toLongLong();
+    }
+    return total;
 }
 
 QList<qint64> descendants(qint64 pid) {

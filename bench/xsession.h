@@ -55,6 +55,8 @@ private:
 
 // Resident memory of a process in kB (VmRSS), 0 when it is gone.
 qint64 residentKb(qint64 pid);
+// Time the process's threads have spent on a processor so far, in nanoseconds.
+qint64 cpuNs(qint64 pid);
 // The process's children, grandchildren and so on.
 QList<qint64> descendants(qint64 pid);
 // Whether the process has an OpenGL driver or the web engine mapped, by library name.

@@ -10,12 +10,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QScreen>
 
 MDIFormMain::MDIFormMain(AppContext& context, QWidget* parent)
@@ -23,7 +21,7 @@ MDIFormMain::MDIFormMain(AppContext& context, QWidget* parent)
     , m_context(context) {
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowTitle(QStringLiteral("Tagloom v2.0"));
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/assets/icon/tagloom-256.png"), "PNG")));
+    // The program's icon comes from the application (tagloomMain), decoded once.
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MDIClient"));

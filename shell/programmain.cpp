@@ -15,6 +15,20 @@
 #include <QIcon>
 #include <QPixmap>
 
+namespace {
+
+// The small pictures only: the desktop's launchers take the installed icons, and decoding the
+// large ones would cost start-up a few milliseconds. Named as PNG, because an icon read from a
+// file of unknown type loads every image plugin to ask.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(QPixmap(QStringLiteral(":/assets/icon/tagloom-%1.png").arg(size), "PNG"));
+    return icon;
+}
+
+} // namespace
+
 int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>& started) {
     ProcessGuard::reportOversizedWritesAsErrors();
     // No shared OpenGL context here: the web plugin makes it when the first web window opens
@@ -22,9 +36,7 @@ int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>&
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     QApplication::setOrganizationName(QStringLiteral("Tagloom"));
-    // Named as PNG: an icon read from a file of unknown type loads every image plugin to ask.
-    QApplication::setWindowIcon(
-        QIcon(QPixmap(QStringLiteral(":/assets/icon/tagloom-256.png"), "PNG")));
+    QApplication::setWindowIcon(programIcon());
     UiFonts::install();
 
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
