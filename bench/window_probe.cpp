@@ -3,14 +3,14 @@
 //   web      click the quick browser's button until the home page of the offline site is on
 //            screen, once fresh and then five times after closing it; the memory it added
 //   viewers  open and close every catalogue viewer in turn: request until painted, memory
-#include "catalogue/catalogueindex.h"
 #include "shell/application.h"
 #include "shell/frmmain.h"
 #include "shell/programmain.h"
-#include "shell/windowregistry.h"
 #include "webtools/frmbrowser.h"
 #include "webtools/webwindowfactory.h"
 
+#include "kit/windowregistry.h"
+#include "model/catalogueindex.h"
 #include "xsession.h"
 
 #include <QApplication>
