@@ -54,8 +54,10 @@ struct Harness : StoreHolder, TestProgram {
         skins = new Skins(app->context(), app.get(), [this, missing] {
             ++holdersMade;
             auto* holder = new frmSkins;
-            if (missing)
+            if (missing) {
+                holder->picture(missing); // loaded, then lost
                 holder->findChild<QLabel*>(QStringLiteral("Picture%1").arg(missing))->clear();
+            }
             return holder;
         });
         app->context().skins = skins;
