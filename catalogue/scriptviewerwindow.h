@@ -13,6 +13,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 struct AppContext;
+struct ViewerLayout;
 
 // The window that shows one catalogue entry: its description, a code box under each
 // placement instruction, the sample page link and, for three entries, an extra button.
@@ -28,7 +29,7 @@ public:
     QPushButton* extraButton() const { return m_extraButton; }
 
     // The background picture every viewer shares (a taller one for a few image entries).
-    static QString backgroundFor(const QString& formName);
+    static QString backgroundFor(const ScriptEntry& entry);
 
 public slots:
     void Label2_Click();
@@ -38,6 +39,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void addHeadings(const ScriptEntry& entry, const ViewerLayout& layout);
+    void addBlocks(const ScriptEntry& entry, const ViewerLayout& layout);
+    // The link (when the entry has a sample page) and the hidden address box it opens.
+    void addSampleLink(const ScriptEntry& entry, const ViewerLayout& layout);
+    void addExtraButton(const ScriptEntry& entry, const ViewerLayout& layout);
+    void chainTabs();
     void centreOnScreen();
     QLabel* addLabel(const QString& name, const QString& text, const QFont& font, QRect twips,
                      bool wrap);
@@ -46,6 +53,7 @@ private:
     AppContext& m_context;
     QString m_formName;
     QString m_extraWindow;
+    ViewerQuirks m_quirks;
     QPixmap m_background;
     QList<QPlainTextEdit*> m_codeBoxes;
     LinkLabel* m_link = nullptr;

@@ -6,26 +6,24 @@
 #include <QWidget>
 
 class Catalogue;
-class QPlainTextEdit;
+struct SecondaryWindowDesign;
 
 // The text windows that three entries' extra buttons open: further instructions for
 // the entry, independent of the viewer that opened them.
 class SecondaryWindow final : public QWidget {
     Q_OBJECT
 public:
-    // One of names(); the text comes from the catalogue.
-    SecondaryWindow(const QString& name, const QString& text, QWidget* parent = nullptr);
+    // The texts come from the catalogue.
+    SecondaryWindow(const SecondaryWindowDesign& design, const QString& text, const QString& note,
+                    QWidget* parent = nullptr);
 
     static QStringList names();
     // nullptr for names that are not secondary windows.
-    static SecondaryWindow* create(const QString& name, const Catalogue* catalogue);
-
-    QPlainTextEdit* textBox() const { return m_text; }
+    static SecondaryWindow* create(const QString& name, const Catalogue& catalogue);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap m_background;
-    QPlainTextEdit* m_text = nullptr;
 };

@@ -5,6 +5,8 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
+#include "widgets/formparts.h"
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextEdit>
@@ -66,11 +68,11 @@ frmProg::frmProg(AppContext& context, QWidget* parent)
         QStringLiteral(" message board (its link is on the Tagloom page).\n"
                        "For more detail about the program and the new \"My Scripts\" option, see "
                        "the \"Beginner's Help!\"");
-    Help::makeLabel(this, QStringLiteral("Label1"), overview, Twips::rect(240, 360, 4875, 3555),
-                    UiFonts::font(9.75), Qt::black, true);
-    Help::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("- ") + Help::kAuthor,
-                    Twips::rect(2940, 4080, 2115, 315), UiFonts::font(13.5));
-    Help::makeLabel(
+    Widgets::makeLabel(this, QStringLiteral("Label1"), overview, Twips::rect(240, 360, 4875, 3555),
+                       UiFonts::font(9.75), Qt::black, true);
+    Widgets::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("- ") + Help::kAuthor,
+                       Twips::rect(2940, 4080, 2115, 315), UiFonts::font(13.5));
+    Widgets::makeLabel(
         this, QStringLiteral("Label3"),
         QStringLiteral(
             "Note: Because of the small size of the text boxes, some scripts might generate a "
@@ -84,8 +86,8 @@ frmProg::frmProg(AppContext& context, QWidget* parent)
 frmHelp::frmHelp(AppContext& context, QWidget* parent)
     : HelpForm(context, QStringLiteral("frmHelp"), kPicture, parent) {
     const QString base = AppFolder::sampleBaseUrl();
-    Help::makeLabel(this, QStringLiteral("Label1(0)"), QStringLiteral("FAQ Page: "),
-                    Twips::rect(870, 2070, 825, 255), UiFonts::normal());
+    Widgets::makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("FAQ Page: "),
+                       Twips::rect(870, 2070, 825, 255), UiFonts::normal());
 
     auto addressBox = [this](const char* name, const QString& text, const QRect& geometry) {
         auto* box = new QLineEdit(text, this);
@@ -95,23 +97,23 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
         box->setCursorPosition(0);
         return box;
     };
-    m_text1_1 = addressBox("Text1(1)", base + QStringLiteral("/orv/tagloomfaq.htm"),
+    m_text1_1 = addressBox("Text1_1", base + QStringLiteral("/orv/tagloomfaq.htm"),
                            Twips::rect(870, 2280, 3615, 285));
-    m_text1_0 = addressBox("Text1(0)", base + QStringLiteral("/orv/tagloom.htm"),
+    m_text1_0 = addressBox("Text1_0", base + QStringLiteral("/orv/tagloom.htm"),
                            Twips::rect(870, 2910, 3615, 285));
 
-    Help::makeLabel(this, QStringLiteral("Label2"),
-                    QStringLiteral("Technical Specifications:\nFor Windows 95/98/Me/NT\n"
-                                   "RAM: minimum 8MB\nCPU: minimum Pentium 133"),
-                    Twips::rect(840, 720, 3015, 1155), UiFonts::normal());
-    Help::makeLabel(this, QStringLiteral("Label1(1)"),
-                    QStringLiteral("For help and support, post your questions on the message "
-                                   "board (link is on Tagloom page) for quickest response.  "
-                                   "Alernatively, email ") +
-                        Help::kSupportEmail,
-                    Twips::rect(870, 3330, 3615, 825), UiFonts::normal(), Qt::black, true);
-    Help::makeLabel(this, QStringLiteral("Label1(2)"), QStringLiteral("Product info page:"),
-                    Twips::rect(870, 2670, 1365, 255), UiFonts::normal());
+    Widgets::makeLabel(this, QStringLiteral("Label2"),
+                       QStringLiteral("Technical Specifications:\nFor Windows 95/98/Me/NT\n"
+                                      "RAM: minimum 8MB\nCPU: minimum Pentium 133"),
+                       Twips::rect(840, 720, 3015, 1155), UiFonts::normal());
+    Widgets::makeLabel(this, QStringLiteral("Label1_1"),
+                       QStringLiteral("For help and support, post your questions on the message "
+                                      "board (link is on Tagloom page) for quickest response.  "
+                                      "Alernatively, email ") +
+                           Help::kSupportEmail,
+                       Twips::rect(870, 3330, 3615, 825), UiFonts::normal(), Qt::black, true);
+    Widgets::makeLabel(this, QStringLiteral("Label1_2"), QStringLiteral("Product info page:"),
+                       Twips::rect(870, 2670, 1365, 255), UiFonts::normal());
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/service.h"
+
 class SettingsStore;
 class ShellOpener;
 class MessageBoxes;
@@ -14,20 +16,22 @@ class MyScriptsService;
 class SeparateBrowserService;
 
 // The outside world and the few shared windows, handed to every window that needs them.
-// The program fills it with real adapters; tests fill it with doubles.
+// The program fills it with real adapters; tests fill it with doubles. Every service is
+// there once the program is put together (see Service).
 struct AppContext {
-    SettingsStore* store = nullptr;
-    ShellOpener* shell = nullptr;
-    MessageBoxes* messages = nullptr;
-    ProgramLauncher* launcher = nullptr;
-    SystemRegistry* systemRegistry = nullptr;
-    WindowRegistry* windows = nullptr;
-    const Catalogue* catalogue = nullptr;
+    Service<SettingsStore> store;
+    Service<ShellOpener> shell;
+    Service<MessageBoxes> messages;
+    Service<ProgramLauncher> launcher;
+    Service<SystemRegistry> systemRegistry;
+    Service<WindowRegistry> windows;
+    Service<const Catalogue> catalogue;
 
+    // The main window, from Application::start() on.
     HubWindow* main = nullptr;
 
-    // Filled by the subsystems that provide them; absent services leave their commands inert.
-    SkinService* skins = nullptr;
-    MyScriptsService* myScripts = nullptr;
-    SeparateBrowserService* separateBrowser = nullptr;
+    // Set by the subsystems that provide them while the program is put together.
+    Service<SkinService> skins;
+    Service<MyScriptsService> myScripts;
+    Service<SeparateBrowserService> separateBrowser;
 };

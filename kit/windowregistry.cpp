@@ -14,10 +14,6 @@ void WindowRegistry::registerWindow(const QString& name, Placement placement, Fa
     m_registrations.insert(name, Registration{placement, std::move(factory)});
 }
 
-bool WindowRegistry::isKnown(const QString& name) const {
-    return m_registrations.contains(name);
-}
-
 QWidget* WindowRegistry::find(const QString& name) const {
     return m_open.value(name).data();
 }

@@ -35,7 +35,6 @@ public:
     // for names it does not know. Its windows are top-level.
     void setFallbackFactory(NamedFactory factory) { m_fallback = std::move(factory); }
 
-    bool isKnown(const QString& name) const;
     // The open window of that name, or nullptr.
     QWidget* find(const QString& name) const;
     // Creates or raises; nullptr when no window of that name can be made.

@@ -5,6 +5,7 @@
 
 #include "widgets/formparts.h"
 
+class LinkLabel;
 class QPushButton;
 struct AppContext;
 
@@ -19,19 +20,15 @@ public:
 
     void Form_Load();
 
-    // The slot number shown, as text; empty when no slot matched.
-    QString entryText() const;
-    int entrySlot() const { return m_entrySlot; }
-
     void cmdEdit_Click();
     void cmdDelete_Click();
     void Label2_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
+    void addDescription();
+    void addCodeBoxes();
+    void addLinkAndButtons();
     void ShowEntry();
     void finishAndShowList();
 
@@ -44,7 +41,7 @@ private:
     LimitedTextEdit* m_txtHEAD = nullptr;
     LimitedTextEdit* m_txtBODY = nullptr;
     QLineEdit* m_txtOther = nullptr;
-    QLabel* m_label2 = nullptr;
+    LinkLabel* m_label2 = nullptr;
     QPushButton* m_cmdEdit = nullptr;
     QPushButton* m_cmdDelete = nullptr;
 };

@@ -12,11 +12,8 @@ class QWidget;
 namespace MyScripts {
 
 extern const QString kAddNewRow;
-extern const QString kWarningTitle;
-extern const QString kErrorTitle;
 
-// Rebuilds frmMain's list from the store and leaves "My Scripts!" selected. Going through
-// category 15 first makes the change fire even when 16 is already selected.
+// Rebuilds frmMain's list from the store and leaves "My Scripts!" selected.
 void refreshList(AppContext& context);
 
 // Tells the user that writes did not all reach the store; `what` is "saved", "deleted" or

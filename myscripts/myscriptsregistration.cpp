@@ -13,8 +13,6 @@
 
 void registerMyScripts(AppContext& context, QObject* owner) {
     context.myScripts = new MyScriptsCommands(context, owner);
-    if (!context.windows)
-        return;
     AppContext* ctx = &context;
     context.windows->registerWindow(QStringLiteral("frmNewTemplate"),
                                     WindowRegistry::Placement::FrameChild, [ctx] {

@@ -38,8 +38,6 @@ public:
                              const QString& value) override;
     QString lastError() const override { return m_lastError; }
 
-    QString databasePath() const { return m_path; }
-
 private:
     bool ensureOpen() const;
 

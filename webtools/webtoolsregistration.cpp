@@ -11,8 +11,6 @@ void registerWebTools(AppContext& context, QObject* owner) {
     // Nothing of the web plugin is loaded here: only the first web window loads it.
     auto* tools = new WebTools(context, WebPlugin::defaultFile(), owner);
     context.separateBrowser = tools;
-    if (!context.windows)
-        return;
     context.windows->registerWindow(QStringLiteral("frmBrowser"),
                                     WindowRegistry::Placement::TopLevel,
                                     [tools] { return tools->createQuickBrowser(); });
