@@ -15,6 +15,7 @@
 #include "kit/windowregistry.h"
 #include "model/catalogueindex.h"
 #include "model/entrydocument.h"
+#include "widgets/buttonstyle.h"
 #include "widgets/codebox.h"
 
 #include <QFontMetrics>
@@ -30,14 +31,6 @@
 namespace {
 
 const QColor kBackground(246, 248, 251);
-const QColor kLinkBlue(0, 0, 255);
-
-// The classic grey push button of the program's other windows.
-const char kButtonStyle[] =
-    "QPushButton { background-color: rgb(192,192,192); color: black;"
-    " border: 1px solid; border-color: #ffffff #404040 #404040 #ffffff; padding: 0px; }"
-    "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }"
-    "QPushButton:focus { border-color: #000000; }";
 
 int wrappedHeight(const QFont& font, const QString& text, int widthTwips) {
     if (text.isEmpty())
@@ -75,20 +68,11 @@ ViewerLayout::Measure fontMeasure() {
     return measure;
 }
 
-bool usesTallBackground(const QString& formName) {
-    static const QString prefix = QStringLiteral("frmimage");
-    if (!formName.startsWith(prefix))
-        return false;
-    bool ok = false;
-    const int number = QStringView(formName).mid(prefix.size()).toInt(&ok);
-    return ok && number >= 19 && number <= 25;
-}
-
 } // namespace
 
-QString ScriptViewerWindow::backgroundFor(const QString& formName) {
-    return usesTallBackground(formName) ? QStringLiteral(":/assets/backgrounds/viewer-tall.png")
-                                        : QStringLiteral(":/assets/backgrounds/viewer.png");
+QString ScriptViewerWindow::backgroundFor(const ScriptEntry& entry) {
+    return entry.quirks.tallBackground ? QStringLiteral(":/assets/backgrounds/viewer-tall.png")
+                                       : QStringLiteral(":/assets/backgrounds/viewer.png");
 }
 
 ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& context,
@@ -98,7 +82,8 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
     , m_context(context)
     , m_formName(entry.formName)
     , m_extraWindow(entry.extraWindow)
-    , m_background(backgroundFor(entry.formName)) {
+    , m_quirks(entry.quirks)
+    , m_background(backgroundFor(entry)) {
     setObjectName(entry.formName);
     setWindowTitle(entry.caption);
     setFont(UiFonts::normal());
@@ -111,7 +96,16 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
     m_commands = new EntryViewCommands(this, &context, EntryRef::catalogue(entry.formName),
                                        [document] { return document; });
     setFixedSize(Twips::size(layout.client.width(), layout.client.height()));
+    addHeadings(entry, layout);
+    addBlocks(entry, layout);
+    addSampleLink(entry, layout);
+    addExtraButton(entry, layout);
+    chainTabs();
+    closeOnEscape();
+    WindowPlacement::centreOnScreen(this);
+}
 
+void ScriptViewerWindow::addHeadings(const ScriptEntry& entry, const ViewerLayout& layout) {
     addLabel(QStringLiteral("Label1_0"), QStringLiteral("Description:"), UiFonts::bold(),
              layout.descriptionHeading, false);
     addLabel(QStringLiteral("Label3"), entry.description, UiFonts::normal(), layout.description,
@@ -119,7 +113,9 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
     if (!layout.codeHeading.isNull())
         addLabel(QStringLiteral("Label1_1"), QStringLiteral("Copy-and-paste Code:"),
                  UiFonts::bold(), layout.codeHeading, false);
+}
 
+void ScriptViewerWindow::addBlocks(const ScriptEntry& entry, const ViewerLayout& layout) {
     // One block keeps the single names of the standard window; several form arrays.
     const bool single = entry.blocks.size() == 1;
     int labelIndex = 0;
@@ -152,18 +148,16 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
             m_codeBoxes.append(box);
         }
     }
+}
 
+void ScriptViewerWindow::addSampleLink(const ScriptEntry& entry, const ViewerLayout& layout) {
     if (!layout.link.isNull()) {
         addLabel(QStringLiteral("Label1_2"), QStringLiteral("See Demo Page:"), UiFonts::bold(),
                  layout.demoHeading, false);
-        m_link = new LinkLabel(QStringLiteral("click here for sample page!"), this);
+        m_link = new LinkLabel(QStringLiteral("click here for sample page!"), this,
+                               LinkLabel::Size::Large);
         m_link->setObjectName(QStringLiteral("Label2"));
-        m_link->setTextFormat(Qt::PlainText);
-        m_link->setFont(UiFonts::link());
         m_link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        QPalette palette = m_link->palette();
-        palette.setColor(QPalette::WindowText, kLinkBlue);
-        m_link->setPalette(palette);
         m_link->setGeometry(Twips::rect(layout.link.x(), layout.link.y(), layout.link.width(),
                                         layout.link.height()));
         connect(m_link, &LinkLabel::clicked, this, &ScriptViewerWindow::Label2_Click);
@@ -173,20 +167,20 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
                                       .arg(entry.sampleUrl(AppFolder::sampleBaseUrl())));
     }
 
-    // The address box never shows; in the Browser Window entries it is called Text2.
+    // The address box never shows; its name comes with the entry.
     m_address = new QLineEdit(entry.sampleUrl(AppFolder::sampleBaseUrl()), this);
-    m_address->setObjectName(entry.formName.startsWith(QLatin1String("frmBrowser"))
-                                 ? QStringLiteral("Text2")
-                                 : QStringLiteral("txtURL"));
+    m_address->setObjectName(entry.quirks.addressBoxName);
     m_address->setGeometry(Twips::rect(0, 0, 2235, 315));
     m_address->setFocusPolicy(Qt::NoFocus);
     m_address->hide();
+}
 
+void ScriptViewerWindow::addExtraButton(const ScriptEntry& entry, const ViewerLayout& layout) {
     if (!layout.extraButton.isNull()) {
         m_extraButton = new QPushButton(ViewerLayout::buttonCaption(entry.extraWindow), this);
         m_extraButton->setObjectName(ViewerLayout::buttonName(entry.extraWindow));
         m_extraButton->setFont(UiFonts::normal());
-        m_extraButton->setStyleSheet(QString::fromLatin1(kButtonStyle));
+        m_extraButton->setStyleSheet(ButtonStyle::classicGrey());
         m_extraButton->setGeometry(Twips::rect(layout.extraButton.x(), layout.extraButton.y(),
                                                layout.extraButton.width(),
                                                layout.extraButton.height()));
@@ -194,11 +188,13 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
         m_extraButton->raise();
         connect(m_extraButton, &QPushButton::clicked, this, &ScriptViewerWindow::openExtraWindow);
     }
+}
 
-    // Tab runs through the code boxes (bottom-up in frmText15), the sample link and then the
-    // button.
+void ScriptViewerWindow::chainTabs() {
+    // Tab runs through the code boxes (bottom-up where the entry says so), the sample link and
+    // then the button.
     QList<QWidget*> chain(m_codeBoxes.begin(), m_codeBoxes.end());
-    if (m_formName == QLatin1String("frmText15"))
+    if (m_quirks.reverseTabOrder)
         std::reverse(chain.begin(), chain.end());
     if (m_link)
         chain.append(m_link);
@@ -208,7 +204,9 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
         setTabOrder(chain.at(i - 1), chain.at(i));
     if (!chain.isEmpty())
         chain.first()->setFocus(Qt::OtherFocusReason);
+}
 
+void ScriptViewerWindow::closeOnEscape() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("escClose"));
     connect(escape, &QShortcut::activated, this, [this] {
@@ -219,8 +217,6 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
         }
         close();
     });
-
-    WindowPlacement::centreOnScreen(this);
 }
 
 QLabel* ScriptViewerWindow::addLabel(const QString& name, const QString& text, const QFont& font,
@@ -241,20 +237,18 @@ QLabel* ScriptViewerWindow::addLabel(const QString& name, const QString& text, c
 }
 
 void ScriptViewerWindow::Label2_Click() {
-    // The calorie calculator opens its sample in a browser window of its own, which closes
-    // with this window.
-    if (m_formName == QLatin1String("frmMath9") && m_context.separateBrowser) {
+    // Some samples open in a browser window of the program's own, which closes with this
+    // window; put together without the web tools, the program opens them like any other.
+    if (m_quirks.separateBrowser && m_context.separateBrowser.isSet()) {
         m_context.separateBrowser->openFor(this, m_address->text());
         return;
     }
     // Every click asks again; whether the desktop managed it is not the viewer's concern.
-    if (m_context.shell)
-        m_context.shell->open(m_address->text(), this);
+    m_context.shell->open(m_address->text(), this);
 }
 
 void ScriptViewerWindow::openExtraWindow() {
-    if (m_context.windows)
-        m_context.windows->show(m_extraWindow);
+    m_context.windows->show(m_extraWindow);
 }
 
 void ScriptViewerWindow::paintEvent(QPaintEvent*) {

@@ -14,6 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class EntryViewCommands;
 struct AppContext;
+struct ViewerLayout;
 
 // The window that shows one catalogue entry: its description, a code box under each
 // placement instruction, the sample page link and, for three entries, an extra button.
@@ -30,7 +31,7 @@ public:
     EntryViewCommands* commands() const { return m_commands; }
 
     // The background picture every viewer shares (a taller one for a few image entries).
-    static QString backgroundFor(const QString& formName);
+    static QString backgroundFor(const ScriptEntry& entry);
 
 public slots:
     void Label2_Click();
@@ -39,6 +40,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void addHeadings(const ScriptEntry& entry, const ViewerLayout& layout);
+    void addBlocks(const ScriptEntry& entry, const ViewerLayout& layout);
+    // The link (when the entry has a sample page) and the hidden address box it opens.
+    void addSampleLink(const ScriptEntry& entry, const ViewerLayout& layout);
+    void addExtraButton(const ScriptEntry& entry, const ViewerLayout& layout);
+    void chainTabs();
+    // Escape closes the window unless code in it was changed.
+    void closeOnEscape();
     QLabel* addLabel(const QString& name, const QString& text, const QFont& font, QRect twips,
                      bool wrap);
     void openExtraWindow();
@@ -46,6 +55,7 @@ private:
     AppContext& m_context;
     QString m_formName;
     QString m_extraWindow;
+    ViewerQuirks m_quirks;
     QPixmap m_background;
     QList<QPlainTextEdit*> m_codeBoxes;
     LinkLabel* m_link = nullptr;

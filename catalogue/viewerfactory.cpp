@@ -13,7 +13,8 @@
 namespace ViewerFactory {
 
 QWidget* createViewer(const QString& name, AppContext& context) {
-    if (!context.catalogue)
+    // A context without a catalogue (a test of other windows) has no viewers to make.
+    if (!context.catalogue.isSet())
         return nullptr;
     const ScriptEntry* entry = context.catalogue->entry(name);
     if (!entry)
@@ -24,7 +25,7 @@ QWidget* createViewer(const QString& name, AppContext& context) {
 }
 
 QWidget* createSecondary(const QString& name, AppContext& context) {
-    return SecondaryWindow::create(name, context.catalogue, &context);
+    return SecondaryWindow::create(name, *context.catalogue, &context);
 }
 
 } // namespace ViewerFactory

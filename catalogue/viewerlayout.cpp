@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/viewerlayout.h"
 
+#include "model/secondarywindows.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -18,10 +20,6 @@ constexpr int kLinkFromBottom = 600;
 constexpr int kGapAboveDemoHeading = 180;
 constexpr int kMarginWithoutLink = 240;
 constexpr int kButtonBelowDescription = 60;
-
-const QString kAdditional = QStringLiteral("frmAdditionalImage6");
-const QString kInstructions = QStringLiteral("frmImage7instructions");
-const QString kTextover = QStringLiteral("frmTextover");
 
 // Twips are kept on whole pixels so that no two rectangles touch after rounding.
 int pixelCeil(int twips) {
@@ -55,39 +53,25 @@ QList<int> shrinkToFit(const QList<int>& preferred, int available, bool* fits) {
 }
 
 bool isTopButton(const QString& extraWindow) {
-    return extraWindow == kAdditional || extraWindow == kTextover;
+    const SecondaryWindowDesign* design = SecondaryWindows::find(extraWindow);
+    return design && design->buttonBesideDescription;
 }
 
 } // namespace
 
 QRect ViewerLayout::designedButton(const QString& extraWindow) {
-    if (extraWindow == kAdditional)
-        return QRect(3720, 1200, 2295, 315);
-    if (extraWindow == kInstructions)
-        return QRect(3540, 4380, 2415, 315);
-    if (extraWindow == kTextover)
-        return QRect(4080, 1080, 1815, 315);
-    return QRect();
+    const SecondaryWindowDesign* design = SecondaryWindows::find(extraWindow);
+    return design ? design->button : QRect();
 }
 
 QString ViewerLayout::buttonCaption(const QString& extraWindow) {
-    if (extraWindow == kAdditional)
-        return QStringLiteral("click here for additional details");
-    if (extraWindow == kInstructions)
-        return QStringLiteral("Click here for more instructions...");
-    if (extraWindow == kTextover)
-        return QStringLiteral("Text MouseOver!");
-    return QString();
+    const SecondaryWindowDesign* design = SecondaryWindows::find(extraWindow);
+    return design ? design->buttonCaption : QString();
 }
 
 QString ViewerLayout::buttonName(const QString& extraWindow) {
-    if (extraWindow == kAdditional)
-        return QStringLiteral("cmdadditional");
-    if (extraWindow == kInstructions)
-        return QStringLiteral("cmdinstructions");
-    if (extraWindow == kTextover)
-        return QStringLiteral("cmdtextover");
-    return QString();
+    const SecondaryWindowDesign* design = SecondaryWindows::find(extraWindow);
+    return design ? design->buttonName : QString();
 }
 
 namespace {
@@ -104,13 +88,11 @@ constexpr Spacing kDesigned{kHeadingBelowDescription, kFirstBlockBelowHeading, k
                             kMarginWithoutLink};
 constexpr Spacing kCompact{150, 240, 90, 120};
 
-ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& measure,
-                        int descriptionMinimum, const Spacing& spacing, bool* shrunk) {
-    ViewerLayout layout;
-    const int height = entry.height;
-    layout.client = QSize(ViewerLayout::clientWidth, height);
-    layout.descriptionHeading = QRect(240, 300, 1035, 195);
-
+// Places the description, the extra button beside it and the code heading; returns where the
+// first block starts.
+int placeTop(const ScriptEntry& entry, const ViewerLayout::Measure& measure, int descriptionMinimum,
+             const Spacing& spacing, ViewerLayout* layout) {
+    layout->descriptionHeading = QRect(240, 300, 1035, 195);
     const int descriptionText = pixelCeil(std::max(
         kLineHeight, measure.description(entry.description, ViewerLayout::descriptionWidth)));
     const QRect designedButton = ViewerLayout::designedButton(entry.extraWindow);
@@ -119,47 +101,49 @@ ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& m
     // exactly as tall as its text and the button moves down when the text reaches it.
     const int descriptionHeight =
         topButton ? descriptionText : std::max(descriptionText, descriptionMinimum);
-    layout.description = QRect(540, 600, ViewerLayout::descriptionWidth, descriptionHeight);
-    int top = layout.description.y() + descriptionHeight;
+    layout->description = QRect(540, 600, ViewerLayout::descriptionWidth, descriptionHeight);
+    int top = layout->description.y() + descriptionHeight;
     if (!designedButton.isNull()) {
-        layout.extraButton = designedButton;
+        layout->extraButton = designedButton;
         if (topButton) {
-            layout.extraButton.moveTop(std::max(designedButton.y(), top + kButtonBelowDescription));
-            top = std::max(top, layout.extraButton.y() + layout.extraButton.height());
+            layout->extraButton.moveTop(
+                std::max(designedButton.y(), top + kButtonBelowDescription));
+            top = std::max(top, layout->extraButton.y() + layout->extraButton.height());
         }
     }
+    // A window without a code heading shows its box right under the description.
+    if (!entry.quirks.codeHeading)
+        return top + 180;
+    layout->codeHeading = QRect(180, top + spacing.headingBelowDescription, 1935, 195);
+    return layout->codeHeading.y() + spacing.firstBlockBelowHeading;
+}
 
-    // A window whose only block has no instruction and no heading shows its box right
-    // under the description.
-    const bool codeHeading = entry.formName != QLatin1String("frmSecurity12");
-    int y;
-    if (codeHeading) {
-        layout.codeHeading = QRect(180, top + spacing.headingBelowDescription, 1935, 195);
-        y = layout.codeHeading.y() + spacing.firstBlockBelowHeading;
-    } else {
-        y = top + 180;
-    }
-
+// Places the sample link (or the lower extra button); returns where the code area ends.
+int placeBottom(const ScriptEntry& entry, const Spacing& spacing, ViewerLayout* layout) {
+    const int height = entry.height;
     int areaBottom = height - spacing.marginWithoutLink;
     if (entry.hasSample()) {
-        layout.demoHeading = QRect(240, height - kDemoHeadingFromBottom, 1515, 255);
-        layout.link = QRect(1380, height - kLinkFromBottom, 3495, 375);
-        areaBottom = layout.demoHeading.y() - spacing.gapAboveDemoHeading;
+        layout->demoHeading = QRect(240, height - kDemoHeadingFromBottom, 1515, 255);
+        layout->link = QRect(1380, height - kLinkFromBottom, 3495, 375);
+        areaBottom = layout->demoHeading.y() - spacing.gapAboveDemoHeading;
     }
-    if (!designedButton.isNull() && !topButton)
-        areaBottom = std::min(areaBottom, layout.extraButton.y() - ViewerLayout::blockGap);
+    if (!layout->extraButton.isNull() && !isTopButton(entry.extraWindow))
+        areaBottom = std::min(areaBottom, layout->extraButton.y() - ViewerLayout::blockGap);
+    return areaBottom;
+}
 
-    // Everything but the boxes has a fixed height; the boxes share what is left.
-    struct Pending {
-        int labelTop = -1;
-        int labelHeight = 0;
-        int boxOffset = 0;
-        bool box = false;
-    };
+// What a block needs besides its box, and how tall its box would like to be.
+struct Pending {
+    int labelHeight = 0;
+    int boxOffset = 0;
+    bool box = false;
+};
+
+QList<Pending> measureBlocks(const ScriptEntry& entry, const ViewerLayout::Measure& measure,
+                             QList<int>* preferred, int* fixed) {
     QList<Pending> pending;
-    QList<int> preferred;
     const bool single = entry.blocks.size() == 1;
-    int fixed = 0;
+    *fixed = 0;
     for (const EntryBlock& block : entry.blocks) {
         Pending p;
         if (block.hasInstruction()) {
@@ -171,23 +155,23 @@ ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& m
         }
         p.box = block.hasCodeBox();
         if (p.box) {
-            fixed += p.boxOffset;
+            *fixed += p.boxOffset;
             int want = ViewerLayout::standardBoxHeight;
             if (!single)
                 want = std::clamp(pixelCeil(measure.code(block.code, ViewerLayout::codeBoxWidth)),
                                   ViewerLayout::minimumBoxHeight, ViewerLayout::maximumBoxHeight);
-            preferred.append(want);
+            preferred->append(want);
         } else {
-            fixed += p.labelHeight;
+            *fixed += p.labelHeight;
         }
         pending.append(p);
     }
-    fixed += ViewerLayout::blockGap * int(std::max<qsizetype>(0, entry.blocks.size() - 1));
+    *fixed += ViewerLayout::blockGap * int(std::max<qsizetype>(0, entry.blocks.size() - 1));
+    return pending;
+}
 
-    const int available = areaBottom - y - fixed;
-    const QList<int> boxes = shrinkToFit(preferred, available, &layout.fits);
-    *shrunk = boxes != preferred;
-
+void placeBlocks(const QList<Pending>& pending, const QList<int>& boxes, int y,
+                 ViewerLayout* layout) {
     int boxIndex = 0;
     for (const Pending& p : pending) {
         ViewerLayout::Block block;
@@ -202,8 +186,23 @@ ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& m
             y += p.labelHeight;
         }
         y += ViewerLayout::blockGap;
-        layout.blocks.append(block);
+        layout->blocks.append(block);
     }
+}
+
+// Everything but the boxes has a fixed height; the boxes share what is left.
+ViewerLayout layoutWith(const ScriptEntry& entry, const ViewerLayout::Measure& measure,
+                        int descriptionMinimum, const Spacing& spacing, bool* shrunk) {
+    ViewerLayout layout;
+    layout.client = QSize(ViewerLayout::clientWidth, entry.height);
+    const int y = placeTop(entry, measure, descriptionMinimum, spacing, &layout);
+    const int areaBottom = placeBottom(entry, spacing, &layout);
+    QList<int> preferred;
+    int fixed = 0;
+    const QList<Pending> pending = measureBlocks(entry, measure, &preferred, &fixed);
+    const QList<int> boxes = shrinkToFit(preferred, areaBottom - y - fixed, &layout.fits);
+    *shrunk = boxes != preferred;
+    placeBlocks(pending, boxes, y, &layout);
     return layout;
 }
 

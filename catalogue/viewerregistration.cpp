@@ -11,8 +11,6 @@
 
 void registerCatalogueWindows(AppContext& context, QObject* owner) {
     Q_UNUSED(owner)
-    if (!context.windows)
-        return;
     AppContext* ctx = &context;
     // The 208 viewers are not registered one by one: any name the catalogue knows is one.
     context.windows->setFallbackFactory(

@@ -188,17 +188,15 @@ void FindPalette::showEvent(QShowEvent* event) {
 
 void FindPalette::readUserEntries() {
     QList<SearchDocument> documents;
-    if (m_context.myScripts) {
-        const auto summaries = m_context.myScripts->entrySummaries();
-        for (const auto& summary : summaries) {
-            SearchDocument document;
-            document.source = SearchDocument::Source::MyScript;
-            document.key = summary.name;
-            document.title = summary.name;
-            document.category = QStringLiteral("My Scripts!");
-            document.description = summary.description;
-            documents.append(document);
-        }
+    const auto summaries = m_context.myScripts->entrySummaries();
+    for (const auto& summary : summaries) {
+        SearchDocument document;
+        document.source = SearchDocument::Source::MyScript;
+        document.key = summary.name;
+        document.title = summary.name;
+        document.category = QStringLiteral("My Scripts!");
+        document.description = summary.description;
+        documents.append(document);
     }
     m_index().setUserEntries(documents);
 }
@@ -245,9 +243,8 @@ void FindPalette::openCurrent() {
     AppContext& context = m_context;
     close();
     if (document.source == SearchDocument::Source::MyScript) {
-        if (context.myScripts)
-            context.myScripts->openEntry(document.key);
-    } else if (context.windows) {
+        context.myScripts->openEntry(document.key);
+    } else {
         context.windows->show(document.key);
     }
 }

@@ -28,8 +28,8 @@ public:
 
     SearchIndex& index() {
         if (!m_index)
-            m_index = m_context.catalogue ? SearchIndex::fromCatalogue(*m_context.catalogue)
-                                          : SearchIndex();
+            m_index = m_context.catalogue.isSet() ? SearchIndex::fromCatalogue(*m_context.catalogue)
+                                                  : SearchIndex();
         return *m_index;
     }
 
@@ -45,8 +45,7 @@ protected:
                     event->ignore();
                     return true;
                 }
-                if (m_context.windows)
-                    m_context.windows->show(kPalette);
+                m_context.windows->show(kPalette);
                 return true;
             }
         }
@@ -61,8 +60,6 @@ private:
 } // namespace
 
 void registerFindWindows(AppContext& context, QObject* owner) {
-    if (!context.windows)
-        return;
     auto* service = new FindService(context, owner);
     AppContext* ctx = &context;
     context.windows->registerWindow(kPalette, WindowRegistry::Placement::TopLevel, [ctx, service] {

@@ -11,6 +11,7 @@
 
 #include "kit/appcontext.h"
 #include "kit/windowregistry.h"
+#include "widgets/formparts.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -24,37 +25,43 @@
 frmAbout::frmAbout(AppContext& context, QWidget* parent)
     : HelpForm(context, QStringLiteral("frmAbout"), QString(), parent) {
     const QString base = AppFolder::sampleBaseUrl();
+    addHeader(base);
+    addContacts(base);
+    addButtons();
+    QWidget* programs = addThanks(base);
+    makeBackLabel(QStringLiteral("Label2"));
 
+    setTabOrder(m_cmdOK, m_cmdSysInfo);
+    setTabOrder(m_cmdSysInfo, programs);
+}
+
+void frmAbout::addHeader(const QString& base) {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(Twips::rect(180, 240, 555, 495));
     picture->setPixmap(QPixmap(QStringLiteral(":/assets/icon/tagloom-32.png")));
     picture->setAlignment(Qt::AlignCenter);
 
-    Help::makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Tagloom v2.0 -Rev 1101"),
-                    Twips::rect(900, 180, 3885, 240), UiFonts::normal());
-    Help::makeLabel(this, QStringLiteral("lblVersion"),
-                    QStringLiteral("Written by ") + Help::kAuthor, Twips::rect(900, 420, 2295, 225),
-                    UiFonts::normal());
-    Help::makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Age:"),
-                    Twips::rect(3480, 390, 375, 195), UiFonts::bold());
-    Help::makeLabel(this, QStringLiteral("Label8"), Help::kAuthorAge,
-                    Twips::rect(3960, 390, 255, 255), UiFonts::normal(), Help::kDarkBlue);
+    Widgets::makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Tagloom v2.0 -Rev 1101"),
+                       Twips::rect(900, 180, 3885, 240), UiFonts::normal());
+    Widgets::makeLabel(this, QStringLiteral("lblVersion"),
+                       QStringLiteral("Written by ") + Help::kAuthor,
+                       Twips::rect(900, 420, 2295, 225), UiFonts::normal());
+    Widgets::makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Age:"),
+                       Twips::rect(3480, 390, 375, 195), UiFonts::bold());
+    Widgets::makeLabel(this, QStringLiteral("Label8"), Help::kAuthorAge,
+                       Twips::rect(3960, 390, 255, 255), UiFonts::normal(), Help::kDarkBlue);
 
     const QRect linkRect = Twips::rect(900, 690, 2355, 255);
     auto* link = new LinkLabel(Help::fitAddress(base, UiFonts::bold(), linkRect.width()), this);
     link->setObjectName(QStringLiteral("Label10"));
-    link->setTextFormat(Qt::PlainText);
     link->setGeometry(linkRect);
-    link->setFont(UiFonts::bold()); // links are bold, like every link of the program
-    link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     link->setToolTip(base);
     link->setCursor(HelpArtwork::linkCursor());
-    QPalette blue = link->palette();
-    blue.setColor(QPalette::WindowText, Help::kBlue);
-    link->setPalette(blue);
     connect(link, &LinkLabel::clicked, this, &frmAbout::Label10_Click);
+}
 
+void frmAbout::addContacts(const QString& base) {
     auto* contacts = new QGroupBox(QStringLiteral("Contacts"), this);
     contacts->setObjectName(QStringLiteral("FrameCont"));
     contacts->setGeometry(Twips::rect(900, 1020, 4335, 1275));
@@ -69,7 +76,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
             descriptionRect.width() - QFontMetrics(UiFonts::normal()).horizontalAdvance(prefix) - 2;
         return prefix + Help::fitAddress(address, UiFonts::normal(), room);
     };
-    QLabel* description = Help::makeLabel(
+    QLabel* description = Widgets::makeLabel(
         contacts, QStringLiteral("lblDescription"),
         QStringList{QStringLiteral("Email: ") + Help::kSupportEmail + QStringLiteral(" -or- ") +
                         Help::kSecondEmail,
@@ -79,9 +86,11 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
             .join(QLatin1Char('\n')),
         descriptionRect, UiFonts::normal());
     description->setToolTip(base);
+}
 
-    Help::makeLabel(this, QStringLiteral("lblDisclaimer"), QString(),
-                    Twips::rect(255, 2625, 1890, 225), UiFonts::normal());
+void frmAbout::addButtons() {
+    Widgets::makeLabel(this, QStringLiteral("lblDisclaimer"), QString(),
+                       Twips::rect(255, 2625, 1890, 225), UiFonts::normal());
 
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -98,16 +107,18 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     m_cmdSysInfo->setFont(UiFonts::normal());
     m_cmdSysInfo->setAutoDefault(true);
     connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+}
 
-    Help::makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Thanks to:"),
-                    Twips::rect(270, 2970, 1035, 255), UiFonts::bold());
-    Help::makeLabel(this, QStringLiteral("Label11(0)"),
-                    Help::kTester + QStringLiteral(" -For testing the program."),
-                    Twips::rect(480, 3240, 3315, 225), UiFonts::normal(), Help::kDarkBlue);
-    Help::makeLabel(this, QStringLiteral("Label1"),
-                    QStringLiteral("Need web colours? Try ") + Help::kOtherProgram +
-                        QStringLiteral(", our colour mixer!"),
-                    Twips::rect(180, 3720, 1455, 975), UiFonts::normal(), Qt::black, true);
+QWidget* frmAbout::addThanks(const QString& base) {
+    Widgets::makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Thanks to:"),
+                       Twips::rect(270, 2970, 1035, 255), UiFonts::bold());
+    Widgets::makeLabel(this, QStringLiteral("Label11_0"),
+                       Help::kTester + QStringLiteral(" -For testing the program."),
+                       Twips::rect(480, 3240, 3315, 225), UiFonts::normal(), Help::kDarkBlue);
+    Widgets::makeLabel(this, QStringLiteral("Label1"),
+                       QStringLiteral("Need web colours? Try ") + Help::kOtherProgram +
+                           QStringLiteral(", our colour mixer!"),
+                       Twips::rect(180, 3720, 1455, 975), UiFonts::normal(), Qt::black, true);
 
     auto* banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("Image1"));
@@ -121,11 +132,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
     programs->setGeometry(Twips::rect(180, 4740, 5055, 315));
     programs->setFont(UiFonts::normal());
     programs->setCursorPosition(0);
-
-    makeBackLabel(QStringLiteral("Label2"));
-
-    setTabOrder(m_cmdOK, m_cmdSysInfo);
-    setTabOrder(m_cmdSysInfo, programs);
+    return programs;
 }
 
 void frmAbout::showEvent(QShowEvent* event) {
@@ -166,8 +173,7 @@ void frmAbout::cmdOK_Click() {
 }
 
 void frmAbout::Label10_Click() {
-    if (m_context.shell)
-        m_context.shell->open(AppFolder::sampleBaseUrl() + QStringLiteral("/index.html"), this);
+    m_context.shell->open(AppFolder::sampleBaseUrl() + QStringLiteral("/index.html"), this);
 }
 
 void frmAbout::StartSysInfo() {
@@ -180,10 +186,6 @@ void frmAbout::StartSysInfo() {
 
 bool frmAbout::GetKeyValue(SystemRegistry::Root root, const QString& keyPath,
                            const QString& valueName, QString& text) {
-    if (!m_context.systemRegistry) {
-        text.clear();
-        return false;
-    }
     return SysInfo::GetKeyValue(*m_context.systemRegistry, root, keyPath, valueName, text);
 }
 

@@ -27,6 +27,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void addHeader(const QString& base);
+    void addContacts(const QString& base);
+    void addButtons();
+    // The thanks, the banner and the address of the other programs (returned: the last stop
+    // of the tab chain).
+    QWidget* addThanks(const QString& base);
     void cmdOK_Click();
     void Label10_Click();
 

@@ -5,6 +5,7 @@
 #include "platform/uifonts.h"
 
 #include "kit/windowregistry.h"
+#include "widgets/formparts.h"
 
 #include <QPainter>
 
@@ -29,26 +30,26 @@ frmAboutMe::frmAboutMe(AppContext& context, QWidget* parent)
                QStringLiteral(":/assets/backgrounds/help.png"), parent) {
     int index = 0;
     for (const Release& release : kReleases) {
-        Help::makeLabel(this, QStringLiteral("Label4(%1)").arg(index),
-                        QString::fromLatin1(release.label),
-                        Twips::rect(300, release.top, 1395, 255), UiFonts::bold());
-        Help::makeLabel(
-            this, QStringLiteral("Label9(%1)").arg(index), QString::fromLatin1(release.date),
+        Widgets::makeLabel(this, QStringLiteral("Label4_%1").arg(index),
+                           QString::fromLatin1(release.label),
+                           Twips::rect(300, release.top, 1395, 255), UiFonts::bold());
+        Widgets::makeLabel(
+            this, QStringLiteral("Label9_%1").arg(index), QString::fromLatin1(release.date),
             Twips::rect(1740, release.top, 2415, 255), UiFonts::normal(), Help::kDarkBlue);
         ++index;
     }
-    Help::makeLabel(
-        this, QStringLiteral("Label1(0)"),
+    Widgets::makeLabel(
+        this, QStringLiteral("Label1_0"),
         QStringLiteral("v1.6 proved to be very popular with over 30,000 downloads!  It was time to "
                        "reward users with a better version.  v1.8 has had some visual changes, "
                        "which can be seen from the main window.  50 more scripts have been added "
                        "and a brand new section which includes dozens of cool icons and graphics "
                        "has also been included!  Note: New scripts are marked with a"),
         Twips::rect(300, 1860, 4575, 1215), UiFonts::normal(), Qt::black, true);
-    Help::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("*"),
-                    Twips::rect(3660, 2820, 195, 255), UiFonts::font(9.75, true));
-    Help::makeLabel(
-        this, QStringLiteral("Label1(3)"),
+    Widgets::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("*"),
+                       Twips::rect(3660, 2820, 195, 255), UiFonts::font(9.75, true));
+    Widgets::makeLabel(
+        this, QStringLiteral("Label1_3"),
         QStringLiteral("After 80,000 downloads of Tagloom, it was time for yet another update.  "
                        "Version 2.0 adds the ability to add your own scripts with the new 'My "
                        "Scripts' option!  The whole interface of the program has been changed to "

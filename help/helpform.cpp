@@ -13,7 +13,6 @@
 
 namespace Help {
 
-const QColor kBlue(0, 0, 255);
 const QColor kDarkBlue(0, 0, 192);
 const QColor kFormColour(224, 224, 224);
 
@@ -25,31 +24,12 @@ const QString kSupportEmail = QStringLiteral("help@orv.example");
 const QString kSecondEmail = QStringLiteral("orv.support@mail.example");
 const QString kOtherProgram = QStringLiteral("Hexmixer");
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                  const QFont& font, const QColor& colour, bool wrap) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(wrap);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
-
 QString fitAddress(const QString& address, const QFont& font, int width) {
     return QFontMetrics(font).elidedText(address, Qt::ElideMiddle, width);
 }
 
 void showMain(AppContext& context) {
-    if (context.windows)
-        context.windows->show(QStringLiteral("frmMain"));
-    else if (context.main)
-        WindowRegistry::raiseWindow(context.main);
+    context.windows->show(QStringLiteral("frmMain"));
 }
 
 } // namespace Help
@@ -77,15 +57,7 @@ void HelpForm::Form_Load() {
 LinkLabel* HelpForm::makeBackLabel(const QString& name) {
     auto* label = new LinkLabel(QStringLiteral("<< Back"), this);
     label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
     label->setGeometry(Twips::rect(120, 5640, 795, 195));
-    label->setFont(UiFonts::bold());
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setCursor(Qt::PointingHandCursor);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Help::kBlue);
-    label->setPalette(palette);
     connect(label, &LinkLabel::clicked, this, &HelpForm::backClicked);
     return label;
 }

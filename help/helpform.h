@@ -12,7 +12,6 @@ struct AppContext;
 
 namespace Help {
 
-extern const QColor kBlue;
 extern const QColor kDarkBlue;
 extern const QColor kFormColour;
 
@@ -24,10 +23,6 @@ extern const QString kTester;
 extern const QString kSupportEmail;
 extern const QString kSecondEmail;
 extern const QString kOtherProgram;
-
-// A plain-text label: transparent, top-left aligned, in the given font and colour.
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
-                  const QFont& font, const QColor& colour = Qt::black, bool wrap = false);
 
 // An address shown in a label too narrow for it is cut in the middle, with the whole address
 // as its tool tip, so it never spills over its neighbours.

@@ -7,6 +7,7 @@
 #include "platform/uifonts.h"
 
 #include "kit/appcontext.h"
+#include "widgets/formparts.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -54,7 +55,7 @@ frmBegin::frmBegin(AppContext& context, QWidget* parent)
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text1->document()->setDocumentMargin(2);
     QString text = QString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (context.store && !context.store->location().isEmpty())
+    if (!context.store->location().isEmpty())
         text += QStringLiteral("\n\nYour own scripts are kept in %1. Copies of them are kept in "
                                "%2 (the last ten: before Clear All, before an import and once a "
                                "day when you save); 'Main', 'Restore My Scripts from Backup...' "
@@ -78,11 +79,11 @@ frmProg::frmProg(AppContext& context, QWidget* parent)
         QStringLiteral(" message board (its link is on the Tagloom page).\n"
                        "For more detail about the program and the new \"My Scripts\" option, see "
                        "the \"Beginner's Help!\"");
-    Help::makeLabel(this, QStringLiteral("Label1"), overview, Twips::rect(240, 360, 4875, 3555),
-                    UiFonts::font(9.75), Qt::black, true);
-    Help::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("- ") + Help::kAuthor,
-                    Twips::rect(2940, 4080, 2115, 315), UiFonts::font(13.5));
-    Help::makeLabel(
+    Widgets::makeLabel(this, QStringLiteral("Label1"), overview, Twips::rect(240, 360, 4875, 3555),
+                       UiFonts::font(9.75), Qt::black, true);
+    Widgets::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("- ") + Help::kAuthor,
+                       Twips::rect(2940, 4080, 2115, 315), UiFonts::font(13.5));
+    Widgets::makeLabel(
         this, QStringLiteral("Label3"),
         QStringLiteral(
             "Note: Because of the small size of the text boxes, some scripts might generate a "
@@ -96,8 +97,8 @@ frmProg::frmProg(AppContext& context, QWidget* parent)
 frmHelp::frmHelp(AppContext& context, QWidget* parent)
     : HelpForm(context, QStringLiteral("frmHelp"), kPicture, parent) {
     const QString base = AppFolder::sampleBaseUrl();
-    Help::makeLabel(this, QStringLiteral("Label1(0)"), QStringLiteral("FAQ Page: "),
-                    Twips::rect(870, 2070, 825, 255), UiFonts::normal());
+    Widgets::makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("FAQ Page: "),
+                       Twips::rect(870, 2070, 825, 255), UiFonts::normal());
 
     auto addressBox = [this](const char* name, const QString& text, const QRect& geometry) {
         auto* box = new QLineEdit(text, this);
@@ -107,25 +108,25 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
         box->setCursorPosition(0);
         return box;
     };
-    m_text1_1 = addressBox("Text1(1)", base + QStringLiteral("/orv/tagloomfaq.htm"),
+    m_text1_1 = addressBox("Text1_1", base + QStringLiteral("/orv/tagloomfaq.htm"),
                            Twips::rect(870, 2280, 3615, 285));
-    m_text1_0 = addressBox("Text1(0)", base + QStringLiteral("/orv/tagloom.htm"),
+    m_text1_0 = addressBox("Text1_0", base + QStringLiteral("/orv/tagloom.htm"),
                            Twips::rect(870, 2910, 3615, 285));
     m_text1_1->setAccessibleName(QStringLiteral("FAQ Page"));
     m_text1_0->setAccessibleName(QStringLiteral("Product info page"));
 
-    Help::makeLabel(this, QStringLiteral("Label2"),
-                    QStringLiteral("Technical Specifications:\nFor Windows 95/98/Me/NT\n"
-                                   "RAM: minimum 8MB\nCPU: minimum Pentium 133"),
-                    Twips::rect(840, 720, 3015, 1155), UiFonts::normal());
-    Help::makeLabel(this, QStringLiteral("Label1(1)"),
-                    QStringLiteral("For help and support, post your questions on the message "
-                                   "board (link is on Tagloom page) for quickest response.  "
-                                   "Alernatively, email ") +
-                        Help::kSupportEmail,
-                    Twips::rect(870, 3330, 3615, 825), UiFonts::normal(), Qt::black, true);
-    Help::makeLabel(this, QStringLiteral("Label1(2)"), QStringLiteral("Product info page:"),
-                    Twips::rect(870, 2670, 1365, 255), UiFonts::normal());
+    Widgets::makeLabel(this, QStringLiteral("Label2"),
+                       QStringLiteral("Technical Specifications:\nFor Windows 95/98/Me/NT\n"
+                                      "RAM: minimum 8MB\nCPU: minimum Pentium 133"),
+                       Twips::rect(840, 720, 3015, 1155), UiFonts::normal());
+    Widgets::makeLabel(this, QStringLiteral("Label1_1"),
+                       QStringLiteral("For help and support, post your questions on the message "
+                                      "board (link is on Tagloom page) for quickest response.  "
+                                      "Alernatively, email ") +
+                           Help::kSupportEmail,
+                       Twips::rect(870, 3330, 3615, 825), UiFonts::normal(), Qt::black, true);
+    Widgets::makeLabel(this, QStringLiteral("Label1_2"), QStringLiteral("Product info page:"),
+                       Twips::rect(870, 2670, 1365, 255), UiFonts::normal());
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));

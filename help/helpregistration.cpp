@@ -23,8 +23,6 @@ template <typename Window> void registerPage(AppContext& context, const QString&
 
 void registerHelpWindows(AppContext& context, QObject* owner) {
     Q_UNUSED(owner)
-    if (!context.windows)
-        return;
     registerPage<frmBegin>(context, QStringLiteral("frmBegin"));
     registerPage<frmProg>(context, QStringLiteral("frmProg"));
     registerPage<frmHelp>(context, QStringLiteral("frmHelp"));

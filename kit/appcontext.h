@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/service.h"
+
 class SettingsStore;
 class ShellOpener;
 class MessageBoxes;
@@ -16,23 +18,25 @@ class PreviewService;
 class EntryActions;
 
 // The outside world and the few shared windows, handed to every window that needs them.
-// The program fills it with real adapters; tests fill it with doubles.
+// The program fills it with real adapters; tests fill it with doubles. Every service is
+// there once the program is put together (see Service).
 struct AppContext {
-    SettingsStore* store = nullptr;
-    ShellOpener* shell = nullptr;
-    MessageBoxes* messages = nullptr;
-    ProgramLauncher* launcher = nullptr;
-    SystemRegistry* systemRegistry = nullptr;
-    WindowRegistry* windows = nullptr;
-    const Catalogue* catalogue = nullptr;
-    // Commands subsystems offer on an entry (kit/entryactions.h); always set by Application.
-    EntryActions* entryActions = nullptr;
+    Service<SettingsStore> store;
+    Service<ShellOpener> shell;
+    Service<MessageBoxes> messages;
+    Service<ProgramLauncher> launcher;
+    Service<SystemRegistry> systemRegistry;
+    Service<WindowRegistry> windows;
+    Service<const Catalogue> catalogue;
+    // Commands subsystems offer on an entry (kit/entryactions.h).
+    Service<EntryActions> entryActions;
 
+    // The main window, from Application::start() on.
     HubWindow* main = nullptr;
 
-    // Filled by the subsystems that provide them; absent services leave their commands inert.
-    SkinService* skins = nullptr;
-    MyScriptsService* myScripts = nullptr;
-    SeparateBrowserService* separateBrowser = nullptr;
-    PreviewService* preview = nullptr;
+    // Set by the subsystems that provide them while the program is put together.
+    Service<SkinService> skins;
+    Service<MyScriptsService> myScripts;
+    Service<SeparateBrowserService> separateBrowser;
+    Service<PreviewService> preview;
 };

@@ -36,7 +36,7 @@ EntryViewCommands::EntryViewCommands(QWidget* window, AppContext* context, const
         QWidget* focus = m_window->focusWidget();
         copyAllBlocks(focus ? focus : m_window);
     });
-    if (m_context && m_context->entryActions)
+    if (m_context)
         m_context->entryActions->installShortcuts(window, [this] { return currentEntry(); });
 }
 
@@ -75,7 +75,7 @@ QMenu* EntryViewCommands::contextMenu(QPlainTextEdit* box) {
         large->setObjectName(QStringLiteral("actOpenLargeView"));
         connect(large, &QAction::triggered, this, [this] { openLargeView(); });
     }
-    if (m_context && m_context->entryActions && m_entry.isValid()) {
+    if (m_context && m_entry.isValid()) {
         EntryRef entry = m_entry;
         entry.block = blockOf(box);
         m_context->entryActions->addTo(menu, entry, m_window);

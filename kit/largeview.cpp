@@ -128,7 +128,7 @@ LargeView::LargeView(const EntryDocument& document, AppContext* context, const E
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     QSize size = defaultSize();
-    if (m_context && m_context->store) {
+    if (m_context) {
         const QSize saved = parseSize(m_context->store->read(kSection, kSizeKey));
         if (saved.isValid())
             size = saved;
@@ -160,7 +160,7 @@ void LargeView::closeEvent(QCloseEvent* event) {
 
 void LargeView::saveSize() {
     // A maximised window's size says nothing about the size the user chose.
-    if (!m_context || !m_context->store || isMaximized() || isFullScreen())
+    if (!m_context || isMaximized() || isFullScreen())
         return;
     const QString value = QStringLiteral("%1x%2").arg(width()).arg(height());
     if (m_context->store->read(kSection, kSizeKey) != value)

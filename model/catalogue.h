@@ -20,14 +20,18 @@ public:
     const ScriptEntry* entry(const QString& formName) const;
     // All entries in catalogue order.
     QList<const ScriptEntry*> entries() const;
-    // One message per file that is missing or malformed ("<file>:<line>: <message>").
+    // One message per file that is missing or malformed ("<file>:<line>: <message>"), the
+    // secondary windows' texts included.
     QStringList errors() const;
 
-    // The text of a secondary window (frmAdditionalImage6, frmImage7instructions, frmTextover).
+    // The text of a secondary window (see SecondaryWindows), and the note shown above it.
+    // Empty when the file is missing or breaks the text rules; errors() says which.
     QString secondaryText(const QString& windowName) const;
+    QString secondaryNote(const QString& windowName) const;
 
 private:
     void ensureLoaded() const;
+    QString secondaryPath(const QString& windowName, const QString& part) const;
 
     QString m_contentDir; // empty: compiled-in resources
     mutable bool m_loaded = false;

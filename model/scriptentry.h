@@ -23,6 +23,15 @@ struct EntryBlock {
     static QString standardInstruction(Kind kind);
 };
 
+// How an entry's viewer differs from the standard window; each is a key of the entry file.
+struct ViewerQuirks {
+    bool codeHeading = true;      // code-heading: no (the box sits right under the description)
+    bool reverseTabOrder = false; // tab-order: reverse (Tab runs through the boxes bottom-up)
+    bool separateBrowser = false; // sample-browser: separate (a browser window of its own)
+    bool tallBackground = false;  // background: tall
+    QString addressBoxName = QStringLiteral("txtURL"); // address-box: Text2
+};
+
 // One catalogue entry, identified by its viewer window's name.
 struct ScriptEntry {
     QString formName;
@@ -33,6 +42,7 @@ struct ScriptEntry {
     int height = 0;      // client height of the viewer window, in twips
     QString extraWindow; // secondary window opened by the entry's button, if any
     QList<EntryBlock> blocks;
+    ViewerQuirks quirks;
 
     // Only for the bundled sample site and its tests.
     QString probe;

@@ -14,16 +14,23 @@
 #include "kit/appcontext.h"
 #include "kit/entryview.h"
 #include "kit/hubwindow.h"
+#include "kit/messagetexts.h"
 #include "kit/windowregistry.h"
+#include "widgets/linklabel.h"
 
 #include <QComboBox>
 #include <QIcon>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
 
-using MyScripts::makeLabel;
+namespace {
+
+const QString kHeadPlacement =
+    QStringLiteral("Enter the following between the <HEAD> and </HEAD> tags of your page:");
+const QString kBodyPlacement =
+    QStringLiteral("Enter the following between the <BODY> and </BODY> tags of your page:");
+
+} // namespace
 
 frmCustom::frmCustom(AppContext& context, QWidget* parent)
     : PictureForm(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -46,9 +53,26 @@ QString frmCustom::caption() {
 }
 
 void frmCustom::buildControls() {
-    makeLabel(this, "Label1_0", QStringLiteral("Description:"), Twips::rect(300, 240, 1035, 195),
-              true);
-    makeLabel(this, "Label1_3", QStringLiteral("Entry #:"), Twips::rect(5400, 105, 615, 195));
+    addDescription();
+    addCodeBoxes();
+    addLinkAndButtons();
+    addCommands();
+
+    // Tab positions: txtHEAD 0, txtBODY 1, txtOther 3, cmdEdit 4, cmdDelete 5 (the rest are
+    // labels or disabled), with the sample link before the buttons.
+    setTabOrder(m_txtHEAD, m_txtBODY);
+    setTabOrder(m_txtBODY, m_txtOther);
+    setTabOrder(m_txtOther, m_label2);
+    setTabOrder(m_label2, m_cmdEdit);
+    setTabOrder(m_cmdEdit, m_cmdDelete);
+    setFocusProxy(m_txtHEAD);
+}
+
+void frmCustom::addDescription() {
+    Widgets::makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Description:"),
+                       Twips::rect(300, 240, 1035, 195), UiFonts::bold());
+    Widgets::makeLabel(this, QStringLiteral("Label1_3"), QStringLiteral("Entry #:"),
+                       Twips::rect(5400, 105, 615, 195), UiFonts::normal());
 
     m_txtEntry = new QLineEdit(this);
     m_txtEntry->setObjectName(QStringLiteral("txtEntry"));
@@ -57,18 +81,17 @@ void frmCustom::buildControls() {
     m_txtEntry->setEnabled(false);
     m_txtEntry->setFont(UiFonts::normal());
 
-    m_lblDescription =
-        makeLabel(this, "lblDescription", QString(), Twips::rect(600, 540, 5295, 435));
+    m_lblDescription = Widgets::makeLabel(this, QStringLiteral("lblDescription"), QString(),
+                                          Twips::rect(600, 540, 5295, 435), UiFonts::normal());
     m_lblDescription->setWordWrap(true);
 
-    makeLabel(this, "Label1_1", QStringLiteral("Copy-and-paste Code:"),
-              Twips::rect(300, 1020, 1935, 195), true);
-    const QString headPlacement =
-        QStringLiteral("Enter the following between the <HEAD> and </HEAD> tags of your page:");
-    const QString bodyPlacement =
-        QStringLiteral("Enter the following between the <BODY> and </BODY> tags of your page:");
-    makeLabel(this, "Label4_0", headPlacement, Twips::rect(660, 1320, 5475, 255));
+    Widgets::makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Copy-and-paste Code:"),
+                       Twips::rect(300, 1020, 1935, 195), UiFonts::bold());
+    Widgets::makeLabel(this, QStringLiteral("Label4_0"), kHeadPlacement,
+                       Twips::rect(660, 1320, 5475, 255), UiFonts::normal());
+}
 
+void frmCustom::addCodeBoxes() {
     const auto codeBox = [this](const char* name, const QRect& geometry) {
         auto* box = new LimitedTextEdit(-1, this);
         box->setObjectName(QString::fromLatin1(name));
@@ -81,31 +104,31 @@ void frmCustom::buildControls() {
     };
     m_txtHEAD = codeBox("txtHEAD", Twips::rect(660, 1560, 5355, 1335));
 
-    makeLabel(this, "Label4_1", bodyPlacement, Twips::rect(660, 3000, 5475, 255));
+    Widgets::makeLabel(this, QStringLiteral("Label4_1"), kBodyPlacement,
+                       Twips::rect(660, 3000, 5475, 255), UiFonts::normal());
     m_txtBODY = codeBox("txtBODY", Twips::rect(660, 3240, 5355, 1155));
 
-    makeLabel(this, "Label4_2", QStringLiteral("Other info:"), Twips::rect(660, 4440, 5475, 255));
+    Widgets::makeLabel(this, QStringLiteral("Label4_2"), QStringLiteral("Other info:"),
+                       Twips::rect(660, 4440, 5475, 255), UiFonts::normal());
     m_txtOther = new QLineEdit(this);
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
     m_txtOther->setGeometry(Twips::rect(1500, 4440, 4515, 315));
     m_txtOther->setReadOnly(true);
     m_txtOther->setMaxLength(LimitedLineEdit::NoLimit);
     m_txtOther->setFont(UiFonts::normal());
+}
 
-    makeLabel(this, "Label1_2", QStringLiteral("See Demo Page:"), Twips::rect(660, 4860, 1515, 255),
-              true);
-    m_label2 = makeLabel(this, "Label2", QStringLiteral("click here for sample page!"),
-                         Twips::rect(1980, 4860, 3495, 375));
-    m_label2->setFont(UiFonts::link());
+void frmCustom::addLinkAndButtons() {
+    Widgets::makeLabel(this, QStringLiteral("Label1_2"), QStringLiteral("See Demo Page:"),
+                       Twips::rect(660, 4860, 1515, 255), UiFonts::bold());
+    m_label2 =
+        new LinkLabel(QStringLiteral("click here for sample page!"), this, LinkLabel::Size::Large);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setGeometry(Twips::rect(1980, 4860, 3495, 375));
     m_label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette blue = m_label2->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    m_label2->setPalette(blue);
-    m_label2->setCursor(Qt::PointingHandCursor);
-    m_label2->installEventFilter(this);
+    connect(m_label2, &LinkLabel::clicked, this, &frmCustom::Label2_Click);
     // Reachable with Tab and opened with Enter or Space like a button.
     m_label2->setFocusPolicy(Qt::StrongFocus);
-    m_label2->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted black; }"));
     m_label2->setAccessibleName(QStringLiteral("click here for sample page!"));
 
     m_cmdEdit = new QPushButton(QStringLiteral("&Edit Entry"), this);
@@ -123,31 +146,23 @@ void frmCustom::buildControls() {
     // Nothing to edit or delete until a slot is shown.
     m_cmdEdit->setEnabled(false);
     m_cmdDelete->setEnabled(false);
+}
 
-    // Tab positions: txtHEAD 0, txtBODY 1, txtOther 3, cmdEdit 4, cmdDelete 5 (the rest are
-    // labels or disabled).
-    setTabOrder(m_txtHEAD, m_txtBODY);
-    setTabOrder(m_txtBODY, m_txtOther);
-    setTabOrder(m_txtOther, m_label2);
-    setTabOrder(m_label2, m_cmdEdit);
-    setTabOrder(m_cmdEdit, m_cmdDelete);
-    setFocusProxy(m_txtHEAD);
-
+void frmCustom::addCommands() {
     m_txtEntry->setAccessibleName(QStringLiteral("Entry #"));
-    m_txtHEAD->setAccessibleName(headPlacement);
-    m_txtBODY->setAccessibleName(bodyPlacement);
+    m_txtHEAD->setAccessibleName(kHeadPlacement);
+    m_txtBODY->setAccessibleName(kBodyPlacement);
     m_txtOther->setAccessibleName(QStringLiteral("Other info"));
 
-    m_commands =
-        new EntryViewCommands(this, &m_context, EntryRef(), [this, headPlacement, bodyPlacement] {
-            EntryDocument document;
-            document.title = m_entryName;
-            document.category = QStringLiteral("My Scripts!");
-            document.description = m_lblDescription->text();
-            document.blocks.append({headPlacement, m_txtHEAD->value(), true});
-            document.blocks.append({bodyPlacement, m_txtBODY->value(), true});
-            return document;
-        });
+    m_commands = new EntryViewCommands(this, &m_context, EntryRef(), [this] {
+        EntryDocument document;
+        document.title = m_entryName;
+        document.category = QStringLiteral("My Scripts!");
+        document.description = m_lblDescription->text();
+        document.blocks.append({kHeadPlacement, m_txtHEAD->value(), true});
+        document.blocks.append({kBodyPlacement, m_txtBODY->value(), true});
+        return document;
+    });
     m_commands->addCodeBox(m_txtHEAD, 0);
     m_commands->addCodeBox(m_txtBODY, 1);
 
@@ -157,9 +172,7 @@ void frmCustom::buildControls() {
 }
 
 void frmCustom::Form_Load() {
-    if (!m_context.store)
-        return;
-    const QString wanted = m_context.main ? m_context.main->selectedRowText() : QString();
+    const QString wanted = m_context.main->selectedRowText();
     SlotStore finder(*m_context.store);
     const auto slot = finder.findSlotByName(wanted);
     if (finder.readFailed()) {
@@ -197,26 +210,20 @@ void frmCustom::ShowEntry() {
     m_cmdDelete->setEnabled(true);
 }
 
-QString frmCustom::entryText() const {
-    return m_txtEntry->text();
-}
-
 void frmCustom::finishAndShowList() {
-    if (m_context.main) {
-        MyScripts::refreshList(m_context);
-        if (m_context.windows)
-            m_context.windows->show(QStringLiteral("frmMain"));
-    }
+    MyScripts::refreshList(m_context);
+    m_context.windows->show(QStringLiteral("frmMain"));
 }
 
 void frmCustom::cmdEdit_Click() {
-    if (m_entrySlot <= 0 || !m_context.windows)
+    if (m_entrySlot <= 0)
         return;
     auto* editor =
         qobject_cast<frmNewTemplate*>(m_context.windows->show(QStringLiteral("frmNewTemplate")));
     if (!editor)
         return;
-    editor->EditEntry(this);
+    WindowRegistry::hideWindow(this);
+    editor->editSlot(m_entrySlot);
     WindowRegistry::closeWindow(this);
     finishAndShowList();
     // The user asked to edit: the editor ends in front of the list it covers.
@@ -226,9 +233,9 @@ void frmCustom::cmdEdit_Click() {
 }
 
 void frmCustom::cmdDelete_Click() {
-    if (m_entrySlot <= 0 || !m_context.store || !m_context.messages)
+    if (m_entrySlot <= 0)
         return;
-    if (m_context.messages->askYesNo(this, MyScripts::kWarningTitle,
+    if (m_context.messages->askYesNo(this, MessageTexts::kWarningTitle,
                                      QStringLiteral("Are you sure you want to delete this entry?"),
                                      MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
         return;
@@ -245,30 +252,12 @@ void frmCustom::cmdDelete_Click() {
 void frmCustom::Label2_Click() {
     // An empty address would have the desktop open whatever it likes; there is nothing to show.
     if (m_entrySite.isEmpty()) {
-        if (m_entrySlot > 0 && m_context.messages)
+        if (m_entrySlot > 0)
             m_context.messages->inform(this, caption(),
                                        QStringLiteral("No sample page is set for this entry. "
                                                       "Choose Edit Entry to add its address."),
                                        MessageBoxes::Icon::Information);
         return;
     }
-    if (!m_context.shell)
-        return;
     m_context.shell->open(m_entrySite, this);
-}
-
-bool frmCustom::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_label2 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        Label2_Click();
-        return true;
-    }
-    if (watched == m_label2 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            Label2_Click();
-            return true;
-        }
-    }
-    return PictureForm::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include "kit/entryactions.h"
 #include "widgets/formparts.h"
 
+class LinkLabel;
 class QPushButton;
 class EntryViewCommands;
 struct AppContext;
@@ -30,11 +31,13 @@ public:
     void cmdDelete_Click();
     void Label2_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
+    void addDescription();
+    void addCodeBoxes();
+    void addLinkAndButtons();
+    // Accessible names, the copy commands and Escape.
+    void addCommands();
     void ShowEntry();
     void finishAndShowList();
 
@@ -49,7 +52,7 @@ private:
     LimitedTextEdit* m_txtHEAD = nullptr;
     LimitedTextEdit* m_txtBODY = nullptr;
     QLineEdit* m_txtOther = nullptr;
-    QLabel* m_label2 = nullptr;
+    LinkLabel* m_label2 = nullptr;
     QPushButton* m_cmdEdit = nullptr;
     QPushButton* m_cmdDelete = nullptr;
 };

@@ -6,7 +6,6 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "myscripts/frmcustom.h"
 #include "myscripts/myscriptscommands.h"
 #include "myscripts/myscriptstransfer.h"
 #include "myscripts/slotstore.h"
@@ -14,13 +13,12 @@
 
 #include "kit/appcontext.h"
 #include "kit/hubwindow.h"
+#include "kit/messagetexts.h"
 #include "kit/windowregistry.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
-
-using MyScripts::makeLabel;
 
 frmNewTemplate::frmNewTemplate(AppContext& context, QWidget* parent)
     : PictureForm(parent)
@@ -36,10 +34,25 @@ QSize frmNewTemplate::designedClientSize() {
 }
 
 void frmNewTemplate::buildControls() {
-    m_label1 = makeLabel(this, "Label1",
-                         QStringLiteral("Add New Entry____________________________________"),
-                         Twips::rect(90, 180, 5235, 285), true);
-    makeLabel(this, "Label2", QStringLiteral("Entry #:"), Twips::rect(180, 660, 645, 225));
+    addNameFields();
+    addCodeFields();
+    addButtons();
+
+    // Tab positions: txtName 0 ... txtSample 5, Check1 6, cmdSave 7, cmdCancel 8, txtEntry 9.
+    const QList<QWidget*> order{m_txtName,   m_txtDesc, m_txtHEAD, m_txtBODY,   m_txtOther,
+                                m_txtSample, m_check1,  m_cmdSave, m_cmdCancel, m_txtEntry};
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order.at(i), order.at(i + 1));
+    setFocusProxy(m_txtName);
+}
+
+void frmNewTemplate::addNameFields() {
+    m_label1 =
+        Widgets::makeLabel(this, QStringLiteral("Label1"),
+                           QStringLiteral("Add New Entry____________________________________"),
+                           Twips::rect(90, 180, 5235, 285), UiFonts::bold());
+    Widgets::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Entry #:"),
+                       Twips::rect(180, 660, 645, 225), UiFonts::normal());
 
     m_txtEntry = new QLineEdit(this);
     m_txtEntry->setObjectName(QStringLiteral("txtEntry"));
@@ -57,23 +70,28 @@ void frmNewTemplate::buildControls() {
     white.setColor(QPalette::Window, Qt::white);
     m_check1->setPalette(white);
 
-    makeLabel(this, "Label3", QStringLiteral("Name of Script:"), Twips::rect(180, 1020, 1185, 225));
+    Widgets::makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Name of Script:"),
+                       Twips::rect(180, 1020, 1185, 225), UiFonts::normal());
     m_txtName = new LimitedLineEdit(NameLimit, this);
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setGeometry(Twips::rect(1920, 1020, 3165, 285));
     m_txtName->setAccessibleName(QStringLiteral("Name of Script"));
 
-    makeLabel(this, "Label4", QStringLiteral("Description:"), Twips::rect(180, 1440, 1185, 225));
+    Widgets::makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Description:"),
+                       Twips::rect(180, 1440, 1185, 225), UiFonts::normal());
     m_txtDesc = new LimitedTextEdit(DescriptionLimit, this);
     m_txtDesc->setObjectName(QStringLiteral("txtDesc"));
     m_txtDesc->setGeometry(Twips::rect(1920, 1440, 3165, 765));
     m_txtDesc->setAccessibleName(QStringLiteral("Description"));
     m_txtDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtDesc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
 
-    makeLabel(this, "Label5",
-              QStringLiteral("Enter any code that should go between the <HEAD></HEAD> tags:"),
-              Twips::rect(180, 2340, 4905, 225));
+void frmNewTemplate::addCodeFields() {
+    Widgets::makeLabel(
+        this, QStringLiteral("Label5"),
+        QStringLiteral("Enter any code that should go between the <HEAD></HEAD> tags:"),
+        Twips::rect(180, 2340, 4905, 225), UiFonts::normal());
     m_txtHEAD = new LimitedTextEdit(-1, this);
     m_txtHEAD->setObjectName(QStringLiteral("txtHEAD"));
     m_txtHEAD->setGeometry(Twips::rect(180, 2580, 4905, 645));
@@ -82,9 +100,10 @@ void frmNewTemplate::buildControls() {
     m_txtHEAD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtHEAD->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    makeLabel(this, "Label6",
-              QStringLiteral("Enter any code that should go between the <BODY></BODY> tags:"),
-              Twips::rect(180, 3360, 4905, 225));
+    Widgets::makeLabel(
+        this, QStringLiteral("Label6"),
+        QStringLiteral("Enter any code that should go between the <BODY></BODY> tags:"),
+        Twips::rect(180, 3360, 4905, 225), UiFonts::normal());
     m_txtBODY = new LimitedTextEdit(-1, this);
     m_txtBODY->setObjectName(QStringLiteral("txtBODY"));
     m_txtBODY->setGeometry(Twips::rect(180, 3600, 4905, 645));
@@ -93,19 +112,23 @@ void frmNewTemplate::buildControls() {
     m_txtBODY->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtBODY->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    makeLabel(this, "Label7", QStringLiteral("Other info:"), Twips::rect(180, 4380, 825, 225));
+    Widgets::makeLabel(this, QStringLiteral("Label7"), QStringLiteral("Other info:"),
+                       Twips::rect(180, 4380, 825, 225), UiFonts::normal());
     m_txtOther = new LimitedLineEdit(-1, this);
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
     m_txtOther->setGeometry(Twips::rect(1020, 4380, 4065, 285));
     m_txtOther->setAccessibleName(QStringLiteral("Other info"));
 
-    makeLabel(this, "Label8", QStringLiteral("Sample page (if available):"),
-              Twips::rect(180, 4800, 1905, 225));
+    Widgets::makeLabel(this, QStringLiteral("Label8"),
+                       QStringLiteral("Sample page (if available):"),
+                       Twips::rect(180, 4800, 1905, 225), UiFonts::normal());
     m_txtSample = new LimitedLineEdit(-1, this);
     m_txtSample->setObjectName(QStringLiteral("txtSample"));
     m_txtSample->setGeometry(Twips::rect(2160, 4800, 2925, 285));
     m_txtSample->setAccessibleName(QStringLiteral("Sample page (if available)"));
+}
 
+void frmNewTemplate::addButtons() {
     m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setGeometry(Twips::rect(2280, 5280, 1395, 315));
@@ -118,7 +141,8 @@ void frmNewTemplate::buildControls() {
     m_cmdSave->setAutoDefault(false);
     connect(m_cmdSave, &QPushButton::clicked, this, &frmNewTemplate::cmdSave_Click);
 
-    m_lblSaved = makeLabel(this, "lblSaved", QString(), Twips::rect(3660, 5640, 1395, 210));
+    m_lblSaved = Widgets::makeLabel(this, QStringLiteral("lblSaved"), QString(),
+                                    Twips::rect(3660, 5640, 1395, 210), UiFonts::normal());
     m_lblSaved->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // Clearing translucency leaves "no system background" set, which paints black.
     m_lblSaved->setAttribute(Qt::WA_TranslucentBackground, false);
@@ -127,18 +151,9 @@ void frmNewTemplate::buildControls() {
     QPalette grey = m_lblSaved->palette();
     grey.setColor(QPalette::Window, QColor(224, 224, 224));
     m_lblSaved->setPalette(grey);
-
-    // Tab positions: txtName 0 ... txtSample 5, Check1 6, cmdSave 7, cmdCancel 8, txtEntry 9.
-    const QList<QWidget*> order{m_txtName,   m_txtDesc, m_txtHEAD, m_txtBODY,   m_txtOther,
-                                m_txtSample, m_check1,  m_cmdSave, m_cmdCancel, m_txtEntry};
-    for (int i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order.at(i), order.at(i + 1));
-    setFocusProxy(m_txtName);
 }
 
 void frmNewTemplate::Form_Load() {
-    if (!m_context.store)
-        return;
     // The editor is not on screen yet: the browser window carries any message.
     QWidget* parent = m_context.main;
     SlotStore slotStore(*m_context.store);
@@ -187,25 +202,20 @@ MyScriptSlot frmNewTemplate::typedValues() const {
     return values;
 }
 
-void frmNewTemplate::EditEntry(frmCustom* viewer) {
-    QString number = viewer ? viewer->entryText() : QString();
-    if (viewer)
-        WindowRegistry::hideWindow(viewer);
-    bool valid = false;
-    const int slot = number.toInt(&valid);
+void frmNewTemplate::editSlot(int slot) {
     MyScriptSlot values;
-    if (valid && m_context.store) {
+    if (slot > 0) {
         SlotStore reader(*m_context.store);
         values = reader.readSlot(slot);
         if (reader.readFailed()) {
             // Empty boxes saved over the entry would erase it: leave no number to save into.
             MyScripts::reportReadFailure(m_context, m_context.main, reader.readStatus());
             values = MyScriptSlot();
-            number.clear();
+            slot = 0;
         }
     }
     m_txtName->setValue(values.name);
-    m_txtEntry->setText(number);
+    m_txtEntry->setText(slot > 0 ? QString::number(slot) : QString());
     m_txtDesc->setValue(values.description);
     m_txtHEAD->setValue(values.head);
     m_txtBODY->setValue(values.body);
@@ -215,10 +225,8 @@ void frmNewTemplate::EditEntry(frmCustom* viewer) {
 }
 
 void frmNewTemplate::cmdSave_Click() {
-    if (!m_context.store || !m_context.messages)
-        return;
     const auto refuse = [this](const QString& text) {
-        m_context.messages->inform(this, MyScripts::kWarningTitle, text);
+        m_context.messages->inform(this, MessageTexts::kWarningTitle, text);
     };
 
     // Without a number there is no slot to write to; "Slot" alone must never be written.
@@ -254,8 +262,7 @@ void frmNewTemplate::cmdSave_Click() {
     }
 
     m_clean = values;
-    if (m_context.main)
-        m_context.main->appendRow(name);
+    m_context.main->appendRow(name);
     m_lblSaved->setText(QStringLiteral("Changes Saved!"));
     m_cmdCancel->setText(QStringLiteral("Close"));
     MyScripts::backupDaily(m_context);
@@ -264,14 +271,13 @@ void frmNewTemplate::cmdSave_Click() {
 void frmNewTemplate::cmdCancel_Click() {
     MyScriptSlot now = typedValues();
     now.number = m_clean.number;
-    if (now != m_clean && m_context.messages &&
-        m_context.messages->askYesNo(this, MyScripts::kWarningTitle,
+    if (now != m_clean &&
+        m_context.messages->askYesNo(this, MessageTexts::kWarningTitle,
                                      QStringLiteral("Close without saving? The changes you made "
                                                     "to this entry will be lost."),
                                      MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
         return;
     WindowRegistry::closeWindow(this);
     MyScripts::refreshList(m_context);
-    if (m_context.windows && m_context.main)
-        m_context.windows->show(QStringLiteral("frmMain"));
+    m_context.windows->show(QStringLiteral("frmMain"));
 }

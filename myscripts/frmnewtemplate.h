@@ -8,11 +8,10 @@
 
 class QCheckBox;
 class QPushButton;
-class frmCustom;
 struct AppContext;
 
 // The entry editor: fills in one of the user's scripts and saves it into a slot. New mode
-// proposes the lowest free slot; edit mode (EditEntry) shows the slot the viewer showed.
+// proposes the lowest free slot; edit mode (editSlot) shows a stored slot.
 class frmNewTemplate final : public PictureForm {
     Q_OBJECT
 public:
@@ -24,8 +23,9 @@ public:
 
     // Runs once per opening, after the window has been placed in the frame.
     void Form_Load();
-    // Takes the viewer's slot number, hides the viewer and fills the fields from that slot.
-    void EditEntry(frmCustom* viewer);
+    // Fills the fields from that slot to edit it; 0 leaves the editor without a slot, which
+    // then refuses to save.
+    void editSlot(int slot);
 
     void cmdSave_Click();
     void cmdCancel_Click();
@@ -36,6 +36,9 @@ protected:
 private:
     void buildControls();
     MyScriptSlot typedValues() const;
+    void addNameFields();
+    void addCodeFields();
+    void addButtons();
 
     AppContext& m_context;
     QLabel* m_label1 = nullptr;

@@ -9,19 +9,17 @@
 
 #include "kit/appcontext.h"
 #include "kit/hubwindow.h"
+#include "kit/messagetexts.h"
 #include "kit/windowregistry.h"
 
-#include <QComboBox>
 #include <QListWidget>
 
 namespace MyScripts {
 
 const QString kAddNewRow = QStringLiteral("Add New Script...");
-const QString kWarningTitle = QStringLiteral("Warning!");
 
 void refreshList(AppContext& context) {
-    if (context.main)
-        context.main->reloadMyScripts();
+    context.main->reloadMyScripts();
 }
 
 } // namespace MyScripts
@@ -33,8 +31,6 @@ MyScriptsCommands::MyScriptsCommands(AppContext& context, QObject* parent)
 void MyScriptsCommands::fillList(QListWidget* list) {
     list->clear();
     list->addItem(MyScripts::kAddNewRow);
-    if (!m_context.store)
-        return;
     for (;;) {
         SlotStore entries(*m_context.store);
         const QStringList names = entries.listUsedSlots();
@@ -49,11 +45,7 @@ void MyScriptsCommands::fillList(QListWidget* list) {
 }
 
 void MyScriptsCommands::dispatch(const QString& rowText) {
-    if (!m_context.windows)
-        return;
     if (rowText == MyScripts::kAddNewRow) {
-        if (!m_context.store)
-            return;
         SlotStore entries(*m_context.store);
         const bool anyFree = entries.anySlotFree();
         if (entries.readFailed()) {
@@ -61,8 +53,8 @@ void MyScriptsCommands::dispatch(const QString& rowText) {
                 dispatch(rowText);
         } else if (anyFree) {
             m_context.windows->show(QStringLiteral("frmNewTemplate"));
-        } else if (m_context.messages) {
-            m_context.messages->inform(m_context.main, MyScripts::kWarningTitle,
+        } else {
+            m_context.messages->inform(m_context.main, MessageTexts::kWarningTitle,
                                        QStringLiteral("All entry slots have been occupied!"));
         }
         return;
@@ -71,11 +63,8 @@ void MyScriptsCommands::dispatch(const QString& rowText) {
 }
 
 void MyScriptsCommands::clearAllEntries() {
-    // Without a way to ask, nothing is cleared.
-    if (!m_context.store || !m_context.messages)
-        return;
     if (m_context.messages->askYesNo(
-            m_context.main, MyScripts::kWarningTitle,
+            m_context.main, MessageTexts::kWarningTitle,
             QStringLiteral("Are you sure you want to clear all of your 'My Scripts' entries?"),
             MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
         return;
@@ -93,8 +82,6 @@ void MyScriptsCommands::clearAllEntries() {
 
 QList<MyScriptsService::EntrySummary> MyScriptsCommands::entrySummaries() {
     QList<EntrySummary> summaries;
-    if (!m_context.store)
-        return summaries;
     const SlotStore store(*m_context.store);
     for (int slot = 1; slot <= SlotStore::SlotCount; ++slot) {
         const MyScriptSlot values = store.readSlot(slot);
@@ -111,8 +98,7 @@ void MyScriptsCommands::openEntry(const QString& name) {
         if (!m_context.main->selectRow(name))
             return;
     }
-    if (m_context.windows)
-        m_context.windows->show(QStringLiteral("frmCustom"));
+    m_context.windows->show(QStringLiteral("frmCustom"));
 }
 
 void MyScriptsCommands::undoClearAll() {

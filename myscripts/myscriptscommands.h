@@ -11,10 +11,8 @@ class QWidget;
 namespace MyScripts {
 
 extern const QString kAddNewRow;
-extern const QString kWarningTitle;
 
-// Rebuilds frmMain's list from the store and leaves "My Scripts!" selected. Going through
-// category 15 first makes the change fire even when 16 is already selected.
+// Rebuilds frmMain's list from the store and leaves "My Scripts!" selected.
 void refreshList(AppContext& context);
 
 } // namespace MyScripts

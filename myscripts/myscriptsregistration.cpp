@@ -22,19 +22,17 @@ void registerMyScripts(AppContext& context, QObject* owner) {
     AppContext* ctx = &context;
     // Once the first frame is up: a store found damaged and rebuilt is announced.
     QTimer::singleShot(0, owner, [ctx] { MyScripts::announceRecovery(*ctx); });
-    if (context.entryActions)
-        context.entryActions->add(
-            {QStringLiteral("&Preview"), QKeySequence(Qt::CTRL | Qt::Key_E),
-             QStringLiteral("actPreview"),
-             [ctx](const EntryRef& ref, QWidget* origin) {
-                 if (!ctx->preview || !ctx->store || ref.slot <= 0)
-                     return;
-                 const MyScriptSlot slot = SlotStore(*ctx->store).readSlot(ref.slot);
-                 ctx->preview->previewScript(slot.name, slot.head, slot.body, origin);
-             },
-             [](const EntryRef& ref) { return ref.kind == EntryRef::Kind::MyScript; }});
-    if (!context.windows)
-        return;
+    context.entryActions->add(
+        {QStringLiteral("&Preview"), QKeySequence(Qt::CTRL | Qt::Key_E),
+         QStringLiteral("actPreview"),
+         [ctx](const EntryRef& ref, QWidget* origin) {
+             // Put together without the web tools, there is nothing to preview in.
+             if (!ctx->preview.isSet() || ref.slot <= 0)
+                 return;
+             const MyScriptSlot slot = SlotStore(*ctx->store).readSlot(ref.slot);
+             ctx->preview->previewScript(slot.name, slot.head, slot.body, origin);
+         },
+         [](const EntryRef& ref) { return ref.kind == EntryRef::Kind::MyScript; }});
     context.windows->registerWindow(QStringLiteral("frmNewTemplate"),
                                     WindowRegistry::Placement::FrameChild, [ctx] {
                                         auto* editor = new frmNewTemplate(*ctx);

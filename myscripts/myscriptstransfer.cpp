@@ -12,6 +12,7 @@
 
 #include "kit/appcontext.h"
 #include "kit/hubwindow.h"
+#include "kit/messagetexts.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -64,33 +65,26 @@ bool readAll(AppContext& context, QWidget* parent, SettingsStore& store,
 }
 
 void reportFileFailure(AppContext& context, const QString& text, const QString& details) {
-    if (context.messages)
-        context.messages->report(context.main, kErrorTitle, text, details);
+    context.messages->report(context.main, MessageTexts::kErrorTitle, text, details);
 }
 
 } // namespace
 
 bool backupBefore(AppContext& context, QWidget* parent, const QString& label,
                   const QString& change) {
-    if (!context.store)
-        return false;
     if (context.store->makeBackup(label))
         return true;
-    if (context.messages) {
-        context.messages->report(
-            parent, kErrorTitle,
-            QStringLiteral("Nothing was %1: Tagloom keeps a copy of your My Scripts before such "
-                           "a change, and the copy could not be made.\n\nCheck that the disk is "
-                           "not full and that you may write to the folder %2, then try again.")
-                .arg(change, QDir::toNativeSeparators(context.store->backupFolder())),
-            storeDetails(context, context.store->lastError()));
-    }
+    context.messages->report(
+        parent, MessageTexts::kErrorTitle,
+        QStringLiteral("Nothing was %1: Tagloom keeps a copy of your My Scripts before such "
+                       "a change, and the copy could not be made.\n\nCheck that the disk is "
+                       "not full and that you may write to the folder %2, then try again.")
+            .arg(change, QDir::toNativeSeparators(context.store->backupFolder())),
+        storeDetails(context, context.store->lastError()));
     return false;
 }
 
 void backupDaily(AppContext& context) {
-    if (!context.store)
-        return;
     const QList<SettingsStore::Backup> all = context.store->backups();
     const QDate today = QDate::currentDate();
     for (const SettingsStore::Backup& backup : all) {
@@ -102,8 +96,6 @@ void backupDaily(AppContext& context) {
 }
 
 void undoClearAll(AppContext& context) {
-    if (!context.store || !context.messages)
-        return;
     const QList<SettingsStore::Backup> all = context.store->backups();
     const auto it = std::find_if(all.begin(), all.end(), [](const SettingsStore::Backup& b) {
         return b.label == kClearAllLabel;
@@ -174,8 +166,6 @@ void undoClearAll(AppContext& context) {
 }
 
 void restoreFromBackup(AppContext& context) {
-    if (!context.store || !context.messages)
-        return;
     const QList<SettingsStore::Backup> all = context.store->backups();
     if (all.isEmpty()) {
         context.messages->inform(
@@ -211,7 +201,7 @@ void restoreFromBackup(AppContext& context) {
     if (picked < 0 || picked >= all.size())
         return;
     if (counts.at(picked) < 0) {
-        context.messages->inform(context.main, kErrorTitle,
+        context.messages->inform(context.main, MessageTexts::kErrorTitle,
                                  QStringLiteral("That backup cannot be read, so it cannot be "
                                                 "restored. Choose another one."),
                                  MessageBoxes::Icon::Warning);
@@ -245,8 +235,6 @@ void restoreFromBackup(AppContext& context) {
 }
 
 void exportEntries(AppContext& context) {
-    if (!context.store || !context.messages)
-        return;
     const int format = context.messages->choose(
         context.main, QStringLiteral("Export My Scripts"),
         QStringLiteral("Export your My Scripts entries as:"),
@@ -313,8 +301,6 @@ void exportEntries(AppContext& context) {
 }
 
 void importEntries(AppContext& context) {
-    if (!context.store || !context.messages)
-        return;
     const QString path = context.messages->chooseFileToOpen(
         context.main, QStringLiteral("Import My Scripts"), documentsFolder(),
         QStringLiteral("Tagloom and snippets files (*.json *.code-snippets);;All files (*)"));

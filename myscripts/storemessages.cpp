@@ -8,13 +8,12 @@
 
 #include "kit/appcontext.h"
 #include "kit/hubwindow.h"
+#include "kit/messagetexts.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace MyScripts {
-
-const QString kErrorTitle = QStringLiteral("Tagloom Error!");
 
 namespace {
 
@@ -22,7 +21,7 @@ const QString kBusy = QStringLiteral("another program, perhaps a second copy of 
                                      "using them right now");
 
 QString folderOf(AppContext& context) {
-    const QString path = context.store ? context.store->location() : QString();
+    const QString path = context.store->location();
     return path.isEmpty() ? QStringLiteral("where Tagloom keeps its settings")
                           : QDir::toNativeSeparators(QFileInfo(path).absolutePath());
 }
@@ -31,26 +30,24 @@ QString folderOf(AppContext& context) {
 
 QString storeDetails(AppContext& context, const QString& error) {
     QString details = error.trimmed();
-    if (context.store && !context.store->location().isEmpty())
+    if (!context.store->location().isEmpty())
         details = QStringLiteral("Store: %1\n%2")
                       .arg(QDir::toNativeSeparators(context.store->location()), details);
     return details;
 }
 
 bool reportReadFailure(AppContext& context, QWidget* parent, const StoreReadStatus& status) {
-    if (!context.messages)
-        return false;
     const QString details = storeDetails(context, status.error);
     if (status.busy) {
         return context.messages->askYesNoWithDetails(
-                   parent, kErrorTitle,
+                   parent, MessageTexts::kErrorTitle,
                    QStringLiteral("Your My Scripts entries could not be read: %1.\n\n"
                                   "Nothing has been changed. Try again now?")
                        .arg(kBusy),
                    details, MessageBoxes::Answer::Yes) == MessageBoxes::Answer::Yes;
     }
     context.messages->report(
-        parent, kErrorTitle,
+        parent, MessageTexts::kErrorTitle,
         QStringLiteral("Your My Scripts entries could not be read: the file they are kept in "
                        "could not be opened or read.\n\nNothing has been changed. Check that "
                        "you may read and write the folder %1 and that the disk is not full, "
@@ -62,8 +59,6 @@ bool reportReadFailure(AppContext& context, QWidget* parent, const StoreReadStat
 
 void reportStoreFailure(AppContext& context, QWidget* parent, const QString& failed,
                         const StoreWriteResult& result) {
-    if (!context.messages)
-        return;
     QString text;
     if (result.busy) {
         text = QStringLiteral("%1: %2. Nothing was changed.\n\nWait a moment and try again.")
@@ -75,14 +70,13 @@ void reportStoreFailure(AppContext& context, QWidget* parent, const QString& fai
                               "you may write to the folder %2, then try again.")
                    .arg(failed, folderOf(context));
     }
-    context.messages->report(parent, kErrorTitle, text, storeDetails(context, result.error));
+    context.messages->report(parent, MessageTexts::kErrorTitle, text,
+                             storeDetails(context, result.error));
 }
 
 void announceRecovery(AppContext& context) {
-    if (!context.store)
-        return;
     const auto recovery = context.store->takeRecovery();
-    if (!recovery || !context.messages)
+    if (!recovery)
         return;
     SlotStore reader(*context.store);
     const int entries = int(reader.listUsedSlots().size());

@@ -12,8 +12,6 @@ class QWidget;
 // plain words, the store's own wording only under "Show Details".
 namespace MyScripts {
 
-extern const QString kErrorTitle;
-
 // The store's path and its error text, for the details part of a message.
 QString storeDetails(AppContext& context, const QString& error);
 

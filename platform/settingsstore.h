@@ -119,8 +119,6 @@ public:
     QString backupFolder() const override;
     std::optional<Recovery> takeRecovery() override;
 
-    QString databasePath() const { return m_path; }
-
 private:
     bool ensureOpen() const;
     bool checkFirstOpening() const;

@@ -6,9 +6,11 @@
 
 #include "kit/appcontext.h"
 #include "kit/applifecycle.h"
+#include "kit/messagetexts.h"
 #include "kit/services.h"
 #include "kit/windowregistry.h"
 #include "model/catalogueindex.h"
+#include "widgets/buttonstyle.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,14 +30,6 @@ namespace {
 
 const QString kSkinFailure =
     QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!");
-const QString kSkinFailureTitle = QStringLiteral("Tagloom Error!");
-
-// A flat grey button that shows its background colour, with a classic raised edge.
-const char kGreyButtonStyle[] =
-    "QPushButton { background-color: rgb(192,192,192); color: black;"
-    " border: 1px solid; border-color: #ffffff #404040 #404040 #ffffff; padding: 0px; }"
-    "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }"
-    "QPushButton:focus { outline: none; border-color: #000000; }";
 
 } // namespace
 
@@ -92,13 +86,13 @@ void frmMain::buildControls() {
     m_command1 = new QPushButton(QStringLiteral("Cool Web Elements For Your Web Site!"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(Twips::rect(660, 3960, 4005, 315));
-    m_command1->setStyleSheet(QString::fromLatin1(kGreyButtonStyle));
+    m_command1->setStyleSheet(ButtonStyle::classicGrey());
     connect(m_command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
 
     m_cmdbrowser = new QPushButton(QStringLiteral("Tagloom Quick Web Browser"), this);
     m_cmdbrowser->setObjectName(QStringLiteral("cmdbrowser"));
     m_cmdbrowser->setGeometry(Twips::rect(660, 4320, 4005, 315));
-    m_cmdbrowser->setStyleSheet(QString::fromLatin1(kGreyButtonStyle));
+    m_cmdbrowser->setStyleSheet(ButtonStyle::classicGrey());
     connect(m_cmdbrowser, &QPushButton::clicked, this, &frmMain::cmdbrowser_Click);
 
     m_label1 = new QLabel(QStringLiteral("v2.0"), this);
@@ -129,12 +123,7 @@ void frmMain::buildMenus() {
     auto addLine = [](QMenu* menu, const char* name) {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
-    auto skin = [this](int n) {
-        return [this, n] {
-            if (m_context.skins)
-                m_context.skins->chooseSkin(n);
-        };
-    };
+    auto skin = [this](int n) { return [this, n] { m_context.skins->chooseSkin(n); }; };
 
     QMenu* mnuMain = m_menuBar->addMenu(QStringLiteral("&Main"));
     mnuMain->setObjectName(QStringLiteral("mnuMain"));
@@ -145,16 +134,11 @@ void frmMain::buildMenus() {
     addLine(mnuMain, "mnuline4");
     addItem(mnuMain, "mnuMyScripts", QStringLiteral("&My Scripts!"),
             [this] { m_cmbCategories->setCurrentIndex(MyScriptsCategory); });
-    addItem(mnuMain, "mnuClearAll", QStringLiteral("&Clear All Entries"), [this] {
-        if (m_context.myScripts)
-            m_context.myScripts->clearAllEntries();
-    });
     const auto myScripts = [this](void (MyScriptsService::*command)()) {
-        return [this, command] {
-            if (m_context.myScripts)
-                (m_context.myScripts->*command)();
-        };
+        return [this, command] { (m_context.myScripts->*command)(); };
     };
+    addItem(mnuMain, "mnuClearAll", QStringLiteral("&Clear All Entries"),
+            myScripts(&MyScriptsService::clearAllEntries));
     addItem(mnuMain, "mnuUndoClearAll", QStringLiteral("&Undo Clear All"),
             myScripts(&MyScriptsService::undoClearAll));
     addLine(mnuMain, "mnuLineTransfer");
@@ -202,8 +186,7 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::showWindow(const QString& name) {
-    if (m_context.windows)
-        m_context.windows->show(name);
+    m_context.windows->show(name);
 }
 
 QString frmMain::selectedRowText() const {
@@ -240,13 +223,12 @@ void frmMain::Form_Load() {
     bool ok = true;
     try {
         m_cmbCategories->setCurrentIndex(0);
-        if (m_context.skins)
-            ok = m_context.skins->applySavedSkin();
+        ok = m_context.skins->applySavedSkin();
     } catch (...) {
         ok = false;
     }
-    if (!ok && m_context.messages)
-        m_context.messages->inform(this, kSkinFailureTitle, kSkinFailure,
+    if (!ok)
+        m_context.messages->inform(this, MessageTexts::kErrorTitle, kSkinFailure,
                                    MessageBoxes::Icon::Warning);
     m_list1->setFocus();
 }
@@ -258,10 +240,7 @@ void frmMain::CmbCategories_Click(int index) {
         for (const QString& title : titles)
             m_list1->addItem(title);
     } else if (index == MyScriptsCategory) {
-        if (m_context.myScripts)
-            m_context.myScripts->fillList(m_list1);
-        else
-            m_list1->clear();
+        m_context.myScripts->fillList(m_list1);
     } else {
         return;
     }
@@ -276,8 +255,7 @@ void frmMain::List1_DblClick() {
         showWindow(window);
         return;
     }
-    if (m_context.myScripts)
-        m_context.myScripts->dispatch(text);
+    m_context.myScripts->dispatch(text);
 }
 
 void frmMain::Command1_Click() {

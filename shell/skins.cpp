@@ -8,10 +8,10 @@
 #include "shell/frmskins.h"
 
 #include "kit/appcontext.h"
+#include "kit/messagetexts.h"
 
 const QString Skins::kFailure =
     QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!");
-const QString Skins::kFailureTitle = QStringLiteral("Tagloom Error!");
 const QString Skins::kSection = QStringLiteral("Skin");
 const QString Skins::kKey = QStringLiteral("Value");
 
@@ -42,7 +42,7 @@ bool Skins::apply(int skin) {
 }
 
 bool Skins::applySavedSkin() {
-    const QString saved = m_context.store ? m_context.store->read(kSection, kKey) : QString();
+    const QString saved = m_context.store->read(kSection, kKey);
     int skin = 1;
     for (int candidate = 1; candidate <= frmSkins::SkinCount; ++candidate) {
         if (saved == QString::number(candidate)) {
@@ -63,19 +63,17 @@ void Skins::chooseSkin(int skin) {
     }
     if (!applied) {
         // The previous choice stays in the store.
-        if (m_context.messages)
-            m_context.messages->inform(parent, kFailureTitle, kFailure,
-                                       MessageBoxes::Icon::Warning);
+        m_context.messages->inform(parent, MessageTexts::kErrorTitle, kFailure,
+                                   MessageBoxes::Icon::Warning);
         return;
     }
-    if (!m_context.store)
-        return;
-    if (!m_context.store->write(kSection, kKey, QString::number(skin)) && m_context.messages) {
+    if (!m_context.store->write(kSection, kKey, QString::number(skin))) {
         QString text = QStringLiteral("The skin is shown, but it could not be remembered for the "
                                       "next start: the settings store refused to write it.");
         const QString reason = m_context.store->lastError().trimmed();
         if (!reason.isEmpty())
             text += QStringLiteral("\n\nReason: ") + reason;
-        m_context.messages->inform(parent, kFailureTitle, text, MessageBoxes::Icon::Warning);
+        m_context.messages->inform(parent, MessageTexts::kErrorTitle, text,
+                                   MessageBoxes::Icon::Warning);
     }
 }

@@ -17,7 +17,6 @@ class Skins final : public QObject, public SkinService {
     Q_OBJECT
 public:
     static const QString kFailure;
-    static const QString kFailureTitle;
     static const QString kSection;
     static const QString kKey;
 

@@ -18,7 +18,6 @@
 
 namespace {
 
-const QColor kLinkBlue(0, 0, 255);
 const QColor kPageGrey(224, 224, 224);
 
 constexpr int kFrameLeft = 150;
@@ -50,11 +49,9 @@ void makeTransparent(QLabel* label, const QColor& colour) {
 
 GalleryLink::GalleryLink(const QString& text, bool underlined, QWidget* parent)
     : LinkLabel(text, parent) {
-    setTextFormat(Qt::PlainText);
-    QFont font = UiFonts::bold();
-    font.setUnderline(underlined);
-    setFont(font);
-    makeTransparent(this, kLinkBlue);
+    QFont underlinedFont = font();
+    underlinedFont.setUnderline(underlined);
+    setFont(underlinedFont);
 }
 
 frmWE::frmWE(AppContext& context, QWidget* parent)
@@ -210,12 +207,10 @@ void frmWE::TabStrip1_Click() {
 
 void frmWE::download(int index) {
     // Whether the desktop could open the page is not the gallery's concern.
-    if (m_context.shell)
-        m_context.shell->open(Gallery::items().at(index).address(AppFolder::sampleBaseUrl()), this);
+    m_context.shell->open(Gallery::items().at(index).address(AppFolder::sampleBaseUrl()), this);
 }
 
 void frmWE::back() {
-    if (m_context.windows)
-        m_context.windows->show(QStringLiteral("frmMain"));
+    m_context.windows->show(QStringLiteral("frmMain"));
     WindowRegistry::hideWindow(this);
 }

@@ -8,6 +8,7 @@
 
 #include "kit/appcontext.h"
 #include "kit/hubwindow.h"
+#include "kit/messagetexts.h"
 
 #include <QIcon>
 #include <QPoint>
@@ -39,13 +40,12 @@ void WebTools::track(QWidget* window) {
 QWidget* WebTools::createQuickBrowser() {
     WebWindowFactory* web = m_plugin.factory();
     if (!web) {
-        if (m_context.messages)
-            m_context.messages->inform(
-                m_context.main, QStringLiteral("Tagloom Error!"),
-                QStringLiteral("The Quick Browser cannot open: its web component could not be "
-                               "loaded.\n\n%1")
-                    .arg(m_plugin.errorString()),
-                MessageBoxes::Icon::Critical);
+        m_context.messages->inform(
+            m_context.main, MessageTexts::kErrorTitle,
+            QStringLiteral("The Quick Browser cannot open: its web component could not be "
+                           "loaded.\n\n%1")
+                .arg(m_plugin.errorString()),
+            MessageBoxes::Icon::Critical);
         return nullptr;
     }
     auto* browser = new frmBrowser(*web);

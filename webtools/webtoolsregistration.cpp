@@ -19,20 +19,16 @@ void registerWebTools(AppContext& context, QObject* owner) {
     auto* previews = new PreviewTools(WebPlugin::defaultFile(),
                                       AppFolder::path() + QStringLiteral("/site"), owner);
     context.preview = previews;
-    if (context.entryActions) {
-        const Catalogue* catalogue = context.catalogue;
-        context.entryActions->add(
-            {QStringLiteral("&Customise..."), QKeySequence(Qt::CTRL | Qt::Key_E),
-             QStringLiteral("actCustomise"),
-             [catalogue, previews](const EntryRef& ref, QWidget* origin) {
-                 if (const ScriptEntry* entry =
-                         catalogue ? catalogue->entry(ref.formName) : nullptr)
-                     previews->customise(*entry, origin);
-             },
-             [](const EntryRef& ref) { return ref.kind == EntryRef::Kind::Catalogue; }});
-    }
-    if (!context.windows)
-        return;
+    // Without a catalogue (a test of other windows) there is no entry to customise.
+    const Catalogue* catalogue = context.catalogue;
+    context.entryActions->add(
+        {QStringLiteral("&Customise..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+         QStringLiteral("actCustomise"),
+         [catalogue, previews](const EntryRef& ref, QWidget* origin) {
+             if (const ScriptEntry* entry = catalogue ? catalogue->entry(ref.formName) : nullptr)
+                 previews->customise(*entry, origin);
+         },
+         [](const EntryRef& ref) { return ref.kind == EntryRef::Kind::Catalogue; }});
     context.windows->registerWindow(QStringLiteral("frmBrowser"),
                                     WindowRegistry::Placement::TopLevel,
                                     [tools] { return tools->createQuickBrowser(); });

@@ -30,19 +30,28 @@ QString clampEdit(const QString& before, const QString& after, int maxLength, in
     return after.left(prefix) + after.mid(prefix, allowed) + after.right(suffix);
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  bool bold) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+} // namespace MyScripts
+
+namespace Widgets {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                  const QFont& font, const QColor& colour, bool wrap) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setGeometry(geometry);
-    label->setFont(bold ? UiFonts::bold() : UiFonts::normal());
+    label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(wrap);
     label->setAttribute(Qt::WA_TranslucentBackground);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
     return label;
 }
 
-} // namespace MyScripts
+} // namespace Widgets
 
 LimitedLineEdit::LimitedLineEdit(int maxLength, QWidget* parent)
     : QLineEdit(parent)

@@ -14,11 +14,16 @@ namespace MyScripts {
 // longer (put there by the program) may shrink but not grow.
 QString clampEdit(const QString& before, const QString& after, int maxLength, int* cursor);
 
-// A plain-text label over the window's picture: user text is never read as markup.
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  bool bold = false);
-
 } // namespace MyScripts
+
+namespace Widgets {
+
+// The program's one label factory: plain text (user text and tags such as <BODY> are never
+// read as markup), top-left aligned, transparent over the window's picture.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                  const QFont& font, const QColor& colour = Qt::black, bool wrap = false);
+
+} // namespace Widgets
 
 // A single-line box whose limit applies to typing and pasting only: text the program puts in
 // is kept whole, so an entry stored longer elsewhere is not cut short by opening it.

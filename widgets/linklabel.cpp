@@ -1,15 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/linklabel.h"
 
+#include "platform/uifonts.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent) {
+LinkLabel::LinkLabel(const QString& text, QWidget* parent, Size size)
+    : QLabel(parent) {
+    // Addresses and captions are shown as written, never read as markup.
+    setTextFormat(Qt::PlainText);
+    setText(text);
+    setFont(size == Size::Large ? UiFonts::link() : UiFonts::bold());
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, colour());
+    setPalette(blue);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
+}
+
+QColor LinkLabel::colour() {
+    return QColor(0, 0, 255);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

@@ -3,13 +3,23 @@
 
 #include <QLabel>
 
-// A label that acts on a single click of the left button, like a link: the sample links,
-// the gallery's "Download" labels, the web-site label and every "<< Back" label. A window
-// that lets it take the focus gets Enter and Space to open it, as with a button.
+// The program's one link: blue bold plain text over the window's picture, with a pointing
+// hand, that acts on a single click of the left button, pressed and released on the label.
+// Used for the sample links, the gallery's "Download" labels, the web-site label and every
+// "<< Back" label. A window that lets it take the focus gets Enter and Space to open it, as
+// with a button.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit LinkLabel(const QString& text = QString(), QWidget* parent = nullptr);
+    enum class Size {
+        Normal, // the 8.25 pt bold of the labels around it
+        Large   // the 9.75 pt bold of the sample page links
+    };
+
+    explicit LinkLabel(const QString& text = QString(), QWidget* parent = nullptr,
+                       Size size = Size::Normal);
+
+    static QColor colour();
 
 signals:
     void clicked();

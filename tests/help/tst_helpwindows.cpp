@@ -327,12 +327,12 @@ void TestHelpWindows::controlsSitWhereDesigned() {
         {"frmProg", "Label1", {240, 360, 4875, 3555}},
         {"frmProg", "Label2", {2940, 4080, 2115, 315}},
         {"frmProg", "Label3", {180, 4560, 5055, 855}},
-        {"frmHelp", "Text1(1)", {870, 2280, 3615, 285}},
-        {"frmHelp", "Text1(0)", {870, 2910, 3615, 285}},
+        {"frmHelp", "Text1_1", {870, 2280, 3615, 285}},
+        {"frmHelp", "Text1_0", {870, 2910, 3615, 285}},
         {"frmHelp", "Label2", {840, 720, 3015, 1155}},
-        {"frmHelp", "Label1(1)", {870, 3330, 3615, 825}},
-        {"frmAboutMe", "Label1(0)", {300, 1860, 4575, 1215}},
-        {"frmAboutMe", "Label1(3)", {240, 3660, 4575, 1215}},
+        {"frmHelp", "Label1_1", {870, 3330, 3615, 825}},
+        {"frmAboutMe", "Label1_0", {300, 1860, 4575, 1215}},
+        {"frmAboutMe", "Label1_3", {240, 3660, 4575, 1215}},
         {"frmAbout", "cmdOK", {3960, 2625, 1260, 345}},
         {"frmAbout", "cmdSysInfo", {3960, 3075, 1245, 345}},
         {"frmAbout", "Label10", {900, 690, 2355, 255}},
@@ -369,8 +369,8 @@ void TestHelpWindows::controlsSitWhereDesigned() {
                             QStringLiteral("1 September, 2001")};
     const int tops[] = {330, 630, 930, 1470, 3270};
     for (int i = 0; i < 5; ++i) {
-        auto* label = notes->findChild<QLabel*>(QStringLiteral("Label4(%1)").arg(i));
-        auto* date = notes->findChild<QLabel*>(QStringLiteral("Label9(%1)").arg(i));
+        auto* label = notes->findChild<QLabel*>(QStringLiteral("Label4_%1").arg(i));
+        auto* date = notes->findChild<QLabel*>(QStringLiteral("Label9_%1").arg(i));
         QVERIFY(label && date);
         QVERIFY(label->font().bold());
         QCOMPARE(label->pos(), Twips::point(300, tops[i]));

@@ -460,11 +460,11 @@ void TestMyScriptsWindows::nothingIsWrittenWithoutASlotNumber() {
     QCOMPARE(p.writes(), before);
     QCOMPARE(p.viewer(), v);
 
-    // An editor handed an empty number refuses to save and says why.
+    // An editor handed no slot number refuses to save and says why.
     p.memory.set(QStringLiteral("9Slot"), QStringLiteral("Name"), QString());
     p.doubleClick(kAddNew);
     frmNewTemplate* ed = p.editor();
-    ed->EditEntry(v);
+    ed->editSlot(0);
     QCOMPARE(text(ed, "txtEntry"), QString());
     type(ed, "txtName", QStringLiteral("x"));
     child<QCheckBox>(ed, "Check1")->click();

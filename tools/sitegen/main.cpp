@@ -143,7 +143,13 @@ int main(int argc, char* argv[]) {
             continue;
         const QString page =
             entry->todo ? SamplePage::placeholder(*entry) : SamplePage::generate(*entry);
-        if (!writeFile(samples + entry->samplePage, page, err))
+        // The parser refuses such paths already; nothing is ever written outside the site.
+        const QString target = QDir::cleanPath(samples + entry->samplePage);
+        if (!target.startsWith(QDir::cleanPath(samples) + QLatin1Char('/'))) {
+            err << entry->formName << ": sample page outside the samples folder\n";
+            return 1;
+        }
+        if (!writeFile(target, page, err))
             return 1;
         ++written;
         if (entry->todo)

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shared controls on their own: the one link and the one label factory.
+#include "platform/uifonts.h"
+
+#include "widgets/formparts.h"
+#include "widgets/linklabel.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestWidgets : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { UiFonts::install(); }
+    void linkOwnsItsLook();
+    void linkActsOnAClickThatEndsOnIt();
+    void labelsShowTextAsWritten();
+};
+
+void TestWidgets::linkOwnsItsLook() {
+    QWidget window;
+    LinkLabel normal(QStringLiteral("<b>not bold</b>"), &window);
+    LinkLabel large(QStringLiteral("click"), &window, LinkLabel::Size::Large);
+    for (const LinkLabel* link : {&normal, &large}) {
+        QCOMPARE(link->textFormat(), Qt::PlainText);
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(link->font().bold());
+        QCOMPARE(link->focusPolicy(), Qt::NoFocus);
+        QVERIFY(link->testAttribute(Qt::WA_TranslucentBackground));
+    }
+    QCOMPARE(normal.font(), UiFonts::bold());
+    QCOMPARE(large.font(), UiFonts::link());
+}
+
+void TestWidgets::linkActsOnAClickThatEndsOnIt() {
+    LinkLabel link(QStringLiteral("a link"));
+    link.resize(100, 20);
+    QSignalSpy clicks(&link, &LinkLabel::clicked);
+    const QPoint inside(10, 10);
+    QTest::mouseClick(&link, Qt::LeftButton, {}, inside);
+    QCOMPARE(clicks.size(), 1);
+    // Pressed on the link, released elsewhere: no click, as with a button.
+    QTest::mousePress(&link, Qt::LeftButton, {}, inside);
+    QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(150, 10));
+    QCOMPARE(clicks.size(), 1);
+    // A release without a press on the link, or another button: nothing.
+    QTest::mouseRelease(&link, Qt::LeftButton, {}, inside);
+    QTest::mouseClick(&link, Qt::RightButton, {}, inside);
+    QCOMPARE(clicks.size(), 1);
+}
+
+void TestWidgets::labelsShowTextAsWritten() {
+    QWidget window;
+    QLabel* label = Widgets::makeLabel(
+        &window, QStringLiteral("Label4_0"), QStringLiteral("between <BODY> and </BODY>"),
+        QRect(1, 2, 300, 40), UiFonts::bold(), QColor(0, 0, 192), true);
+    QCOMPARE(label->parentWidget(), &window);
+    QCOMPARE(label->objectName(), QStringLiteral("Label4_0"));
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(label->text(), QStringLiteral("between <BODY> and </BODY>"));
+    QCOMPARE(label->geometry(), QRect(1, 2, 300, 40));
+    QCOMPARE(label->font(), UiFonts::bold());
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    QVERIFY(label->wordWrap());
+    QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+}
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
