@@ -29,6 +29,8 @@ public:
     void fillList(QListWidget* list) override;
     void dispatch(const QString& rowText) override;
     void clearAllEntries() override;
+    QList<EntrySummary> entrySummaries() override;
+    void openEntry(const QString& name) override;
     void undoClearAll() override;
     void restoreFromBackup() override;
     void exportEntries() override;

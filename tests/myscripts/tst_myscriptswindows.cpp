@@ -10,7 +10,8 @@
 #include "shell/mdiformmain.h"
 
 #include "kit/windowregistry.h"
-#include "support/testdoubles.h"
+#include "support/guitest.h"
+#include "support/testprogram.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,28 +37,12 @@ const QString kAddNew = QStringLiteral("Add New Script...");
 const QString kHead = QStringLiteral("<script>\r\n// head\u00a0 \n\rx = '\\';\r</script>");
 
 // The program over test doubles; `external` replaces the in-memory store.
-struct Program {
-    MemorySettingsStore memory;
-    RecordingShellOpener shell;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
-    std::unique_ptr<Application> app;
+struct Program : TestProgram {
+    MemorySettingsStore& memory = store;
 
-    explicit Program(SettingsStore* external = nullptr) {
-        AppContext base;
-        base.store = external ? external : &memory;
-        base.shell = &shell;
-        base.messages = &messages;
-        base.launcher = &launcher;
-        app = std::make_unique<Application>(base);
-        app->start();
-    }
-    ~Program() {
-        delete viewer();
-        app.reset();
-    }
+    explicit Program(SettingsStore* external = nullptr)
+        : TestProgram(Start::Now, nullptr, external) {}
 
-    frmMain* main() const { return app->mainWindow(); }
     QListWidget* list() const { return main()->List1(); }
     frmNewTemplate* editor() const {
         return qobject_cast<frmNewTemplate*>(
@@ -170,7 +155,7 @@ QString value(const MemorySettingsStore& memory, int slot, const char* key) {
 
 } // namespace
 
-class TestMyScriptsWindows : public QObject {
+class TestMyScriptsWindows : public GuiTest {
     Q_OBJECT
 private slots:
     void newEntryOnAFreshStore();

@@ -11,6 +11,7 @@
 
 #include "kit/applifecycle.h"
 #include "kit/windowregistry.h"
+#include "support/guitest.h"
 #include "support/testprogram.h"
 
 #include <QAction>
@@ -94,7 +95,7 @@ void go(frmBrowser* browser, const QString& address) {
 
 } // namespace
 
-class TestWebPlugin : public QObject {
+class TestWebPlugin : public GuiTest {
     Q_OBJECT
 public:
     static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
