@@ -12,6 +12,7 @@ class HubWindow;
 class SkinService;
 class MyScriptsService;
 class SeparateBrowserService;
+class PreviewService;
 class EntryActions;
 
 // The outside world and the few shared windows, handed to every window that needs them.
@@ -33,4 +34,5 @@ struct AppContext {
     SkinService* skins = nullptr;
     MyScriptsService* myScripts = nullptr;
     SeparateBrowserService* separateBrowser = nullptr;
+    PreviewService* preview = nullptr;
 };
