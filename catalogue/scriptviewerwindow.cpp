@@ -6,20 +6,24 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
+#include "catalogue/catalogueindex.h"
 #include "catalogue/codebox.h"
 #include "catalogue/viewerlayout.h"
 #include "shell/appcontext.h"
 #include "shell/windowregistry.h"
 #include "webtools/separatebrowserservice.h"
 
+#include "kit/entryview.h"
+#include "kit/windowplacement.h"
+#include "model/entrydocument.h"
+
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -100,6 +104,12 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
     setFont(UiFonts::normal());
 
     const ViewerLayout layout = ViewerLayout::compute(entry, fontMeasure());
+
+    const CatalogueIndex::Title* indexed = CatalogueIndex::findWindow(entry.formName);
+    const EntryDocument document = EntryDocument::fromEntry(
+        entry, indexed ? CatalogueIndex::category(indexed->category).caption : QString());
+    m_commands = new EntryViewCommands(this, &context, EntryRef::catalogue(entry.formName),
+                                       [document] { return document; });
     setFixedSize(Twips::size(layout.client.width(), layout.client.height()));
 
     addLabel(QStringLiteral("Label1_0"), QStringLiteral("Description:"), UiFonts::bold(),
@@ -135,6 +145,9 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
             box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             box->setTabChangesFocus(true);
             box->setPlainText(block.code);
+            box->setAccessibleName(block.instruction.isEmpty() ? QStringLiteral("Code")
+                                                               : block.instruction);
+            m_commands->addCodeBox(box, i);
             m_codeBoxes.append(box);
         }
     }
@@ -153,6 +166,10 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
         m_link->setGeometry(Twips::rect(layout.link.x(), layout.link.y(), layout.link.width(),
                                         layout.link.height()));
         connect(m_link, &LinkLabel::clicked, this, &ScriptViewerWindow::Label2_Click);
+        // Reachable with Tab and opened with Enter or Space like a button.
+        m_link->setFocusPolicy(Qt::StrongFocus);
+        m_link->setAccessibleName(QStringLiteral("click here for sample page! (opens %1)")
+                                      .arg(entry.sampleUrl(AppFolder::sampleBaseUrl())));
     }
 
     // The address box never shows; in the Browser Window entries it is called Text2.
@@ -177,10 +194,13 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
         connect(m_extraButton, &QPushButton::clicked, this, &ScriptViewerWindow::openExtraWindow);
     }
 
-    // Tab runs through the code boxes (bottom-up in frmText15) and then the button.
+    // Tab runs through the code boxes (bottom-up in frmText15), the sample link and then the
+    // button.
     QList<QWidget*> chain(m_codeBoxes.begin(), m_codeBoxes.end());
     if (m_formName == QLatin1String("frmText15"))
         std::reverse(chain.begin(), chain.end());
+    if (m_link)
+        chain.append(m_link);
     if (m_extraButton)
         chain.append(m_extraButton);
     for (int i = 1; i < chain.size(); ++i)
@@ -188,23 +208,11 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
     if (!chain.isEmpty())
         chain.first()->setFocus(Qt::OtherFocusReason);
 
-    centreOnScreen();
-}
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("escClose"));
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-void ScriptViewerWindow::centreOnScreen() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect frame = frameGeometry();
-        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
-    }
-}
-
-void ScriptViewerWindow::showEvent(QShowEvent* event) {
-    // The frame's size is only known once the window is shown for the first time.
-    if (!m_placed) {
-        m_placed = true;
-        centreOnScreen();
-    }
-    QWidget::showEvent(event);
+    WindowPlacement::centreOnScreen(this);
 }
 
 QLabel* ScriptViewerWindow::addLabel(const QString& name, const QString& text, const QFont& font,

@@ -18,7 +18,7 @@ QWidget* createViewer(const QString& name, AppContext& context) {
 }
 
 QWidget* createSecondary(const QString& name, AppContext& context) {
-    return SecondaryWindow::create(name, context.catalogue);
+    return SecondaryWindow::create(name, context.catalogue, &context);
 }
 
 } // namespace ViewerFactory

@@ -13,6 +13,7 @@ class frmMain;
 class SkinService;
 class MyScriptsService;
 class SeparateBrowserService;
+class EntryActions;
 
 // The outside world and the few shared windows, handed to every window that needs them.
 // The program fills it with real adapters; tests fill it with doubles.
@@ -24,6 +25,8 @@ struct AppContext {
     SystemRegistry* systemRegistry = nullptr;
     WindowRegistry* windows = nullptr;
     const Catalogue* catalogue = nullptr;
+    // Commands subsystems offer on an entry (kit/entryactions.h); always set by Application.
+    EntryActions* entryActions = nullptr;
 
     MDIFormMain* frame = nullptr;
     frmMain* main = nullptr;

@@ -11,6 +11,8 @@
 #include "shell/windowregistry.h"
 #include "webtools/webtoolsregistration.h"
 
+#include "kit/entryactions.h"
+
 #include <QListWidget>
 #include <QMenuBar>
 
@@ -18,9 +20,11 @@ Application::Application(const AppContext& base, QObject* parent)
     : QObject(parent)
     , m_context(base)
     , m_catalogue(std::make_unique<Catalogue>())
-    , m_windows(std::make_unique<WindowRegistry>()) {
+    , m_windows(std::make_unique<WindowRegistry>())
+    , m_entryActions(std::make_unique<EntryActions>()) {
     m_context.catalogue = m_catalogue.get();
     m_context.windows = m_windows.get();
+    m_context.entryActions = m_entryActions.get();
 
     m_context.frame = new MDIFormMain(m_context);
     m_context.frame->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -8,6 +8,7 @@
 #include <memory>
 
 class Catalogue;
+class EntryActions;
 
 // Puts the program together: the frame, frmMain, the window registry and every
 // subsystem's windows, over the outside-world adapters the caller hands in.
@@ -29,4 +30,5 @@ private:
     AppContext m_context;
     std::unique_ptr<Catalogue> m_catalogue;
     std::unique_ptr<WindowRegistry> m_windows;
+    std::unique_ptr<EntryActions> m_entryActions;
 };

@@ -8,6 +8,8 @@
 #include "shell/applifecycle.h"
 #include "shell/frmmain.h"
 
+#include "kit/windowplacement.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -41,12 +43,7 @@ QSize MDIFormMain::designedClientSize() {
 }
 
 QPoint MDIFormMain::centredPosition(const QSize& screen, const QSize& outer) {
-    // Computed in twips and single precision, like the original layout arithmetic.
-    const float screenW = float(Twips::fromPixels(screen.width()));
-    const float screenH = float(Twips::fromPixels(screen.height()));
-    const float top = screenH / 2.0f - float(Twips::fromPixels(outer.height())) / 2.0f;
-    const float left = screenW / 2.0f - float(Twips::fromPixels(outer.width())) / 2.0f;
-    return QPoint(qRound(left / float(Twips::perPixel)), qRound(top / float(Twips::perPixel)));
+    return WindowPlacement::centred(screen, outer);
 }
 
 void MDIFormMain::MDIForm_Load() {
