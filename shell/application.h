@@ -9,6 +9,7 @@
 
 class Catalogue;
 class EntryActions;
+class PageInsertionCommands;
 
 // Puts the program together: the frame, frmMain, the window registry and every
 // subsystem's windows, over the outside-world adapters the caller hands in.
@@ -25,10 +26,14 @@ public:
     AppContext& context() { return m_context; }
     MDIFormMain* frame() const { return m_context.frame; }
     frmMain* mainWindow() const { return m_context.main; }
+    PageInsertionCommands* pageInsertion() const { return m_pageInsertion; }
 
 private:
+    void installPageInsertion();
+
     AppContext m_context;
     std::unique_ptr<Catalogue> m_catalogue;
     std::unique_ptr<WindowRegistry> m_windows;
     std::unique_ptr<EntryActions> m_entryActions;
+    PageInsertionCommands* m_pageInsertion = nullptr;
 };
