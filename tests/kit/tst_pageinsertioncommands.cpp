@@ -142,7 +142,8 @@ void TestPageInsertionCommands::codeBoxMenuPutsTheEntryIntoThePageAfterThePrevie
 
 void TestPageInsertionCommands::shortcutInTheViewerAndRemovalGiveThePageBack() {
     ScriptViewerWindow* viewer = openViewer(QStringLiteral("frmClock6"));
-    viewer->activateWindow();
+    QApplication::setActiveWindow(viewer);
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
     viewer->codeBoxes().first()->setFocus();
     m_chooser.openAnswers = {m_page};
     QTest::keyClick(viewer->codeBoxes().first(), Qt::Key_I,
