@@ -88,9 +88,10 @@ PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
     if (!preview.byHand.isEmpty())
         notes += QStringLiteral("<b>Still to do by hand:</b>") + bulleted(preview.byHand);
     if (!preview.removing && !preview.supportFiles.isEmpty())
-        notes += QStringLiteral("<b>Files the script needs beside your page (upload them with "
-                                "it):</b>") +
-                 bulleted(preview.supportFiles);
+        notes += QStringLiteral("<p><b>Files the script needs beside your page (upload them "
+                                "with it):</b> ") +
+                 preview.supportFiles.join(QStringLiteral(", ")).toHtmlEscaped() +
+                 QStringLiteral("</p>");
     m_notes = new QLabel(notes, this);
     m_notes->setObjectName(QStringLiteral("lblNotes"));
     m_notes->setWordWrap(true);
