@@ -6,16 +6,16 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogueindex.h"
-#include "catalogue/codebox.h"
 #include "catalogue/viewerlayout.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
-#include "webtools/separatebrowserservice.h"
 
+#include "kit/appcontext.h"
 #include "kit/entryview.h"
+#include "kit/separatebrowserservice.h"
 #include "kit/windowplacement.h"
+#include "kit/windowregistry.h"
+#include "model/catalogueindex.h"
 #include "model/entrydocument.h"
+#include "widgets/codebox.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pagecommand.h"
 
-#include "catalogue/catalogue.h"
+#include "model/catalogue.h"
 
 #include "model/pageeditor.h"
 

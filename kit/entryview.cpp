@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/entryview.h"
 
-#include "catalogue/codebox.h"
-#include "shell/appcontext.h"
+#include "widgets/codebox.h"
+#include "kit/appcontext.h"
 
 #include "kit/largeview.h"
 

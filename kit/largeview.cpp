@@ -3,8 +3,8 @@
 
 #include "platform/settingsstore.h"
 
-#include "catalogue/codebox.h"
-#include "shell/appcontext.h"
+#include "widgets/codebox.h"
+#include "kit/appcontext.h"
 
 #include "kit/entryview.h"
 

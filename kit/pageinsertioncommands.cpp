@@ -5,8 +5,7 @@
 #include "platform/filechooser.h"
 #include "platform/messageboxes.h"
 
-#include "shell/appcontext.h"
-
+#include "kit/appcontext.h"
 #include "kit/pagepreviewwindow.h"
 
 #include <QDir>

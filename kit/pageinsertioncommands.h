@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/pagefiles.h"
-
+#include "kit/diskpagefileaccess.h"
 #include "kit/entryactions.h"
 #include "model/pageeditor.h"
 
@@ -51,7 +50,7 @@ private:
 
     AppContext& m_context;
     SnippetFor m_snippetFor;
-    DiskPageFiles m_files;
+    DiskPageFileAccess m_files;
     PageEditor m_editor;
     QString m_lastFolder;
     QPointer<PagePreviewWindow> m_preview;

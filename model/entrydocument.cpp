@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/entrydocument.h"
 
-#include "catalogue/scriptentry.h"
+#include "model/scriptentry.h"
 
 EntryDocument EntryDocument::fromEntry(const ScriptEntry& entry, const QString& category) {
     EntryDocument document;

@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // The files a page change touches: the page, its backup, support files beside it. The real
-// one works on the disk (platform/pagefiles.h); the page logic never opens a file itself.
+// one works on the disk (kit/diskpagefileaccess.h over platform/pagefiles.h); the page logic
+// never opens a file itself.
 class PageFileAccess {
 public:
     virtual ~PageFileAccess() = default;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/pagesnippet.h"
 
-#include "catalogue/scriptentry.h"
+#include "model/scriptentry.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/searchindex.h"
 
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogueindex.h"
+#include "model/catalogue.h"
+#include "model/catalogueindex.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/appcontext.h"
+#include "kit/appcontext.h"
 
 #include <QObject>
 
@@ -9,7 +9,9 @@
 
 class Catalogue;
 class EntryActions;
+class MDIFormMain;
 class PageInsertionCommands;
+class frmMain;
 
 // Puts the program together: the frame, frmMain, the window registry and every
 // subsystem's windows, over the outside-world adapters the caller hands in.
@@ -24,8 +26,8 @@ public:
     void start();
 
     AppContext& context() { return m_context; }
-    MDIFormMain* frame() const { return m_context.frame; }
-    frmMain* mainWindow() const { return m_context.main; }
+    MDIFormMain* frame() const { return m_frame; }
+    frmMain* mainWindow() const;
     PageInsertionCommands* pageInsertion() const { return m_pageInsertion; }
 
 private:
@@ -36,4 +38,5 @@ private:
     std::unique_ptr<WindowRegistry> m_windows;
     std::unique_ptr<EntryActions> m_entryActions;
     PageInsertionCommands* m_pageInsertion = nullptr;
+    MDIFormMain* m_frame = nullptr;
 };

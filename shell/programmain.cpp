@@ -4,7 +4,6 @@
 #include "platform/appfolder.h"
 #include "platform/filechooser.h"
 #include "platform/messageboxes.h"
-#include "platform/pagefiles.h"
 #include "platform/processguard.h"
 #include "platform/programlauncher.h"
 #include "platform/settingsstore.h"
@@ -12,10 +11,11 @@
 #include "platform/systemregistry.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogue.h"
 #include "shell/application.h"
 
 #include "cli/pagecommand.h"
+#include "kit/diskpagefileaccess.h"
+#include "model/catalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +32,7 @@ int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>&
         QCoreApplication app(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        DiskPageFiles files;
+        DiskPageFileAccess files;
         const Catalogue catalogue;
         return PageCommand::run(arguments, catalogue, files,
                                 QDir(AppFolder::path()).filePath(QStringLiteral("scripts")), out,

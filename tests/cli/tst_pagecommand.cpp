@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page commands of the command line: exit codes, reasons, dry runs, and the real program
 // doing it without a display.
-#include "platform/pagefiles.h"
-
-#include "catalogue/catalogue.h"
 
 #include "cli/pagecommand.h"
+#include "kit/diskpagefileaccess.h"
+#include "model/catalogue.h"
 
 #include <QFile>
 #include <QProcess>
@@ -45,7 +44,7 @@ private:
     Run run(const QStringList& arguments);
 
     Catalogue m_catalogue;
-    DiskPageFiles m_files;
+    DiskPageFileAccess m_files;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_page;
 };

@@ -4,11 +4,11 @@
 // answered by a double.
 #include "platform/filechooser.h"
 
-#include "catalogue/codebox.h"
+#include "widgets/codebox.h"
 #include "catalogue/scriptviewerwindow.h"
 #include "myscripts/slotstore.h"
 #include "shell/application.h"
-#include "shell/windowregistry.h"
+#include "kit/windowregistry.h"
 
 #include "kit/pageinsertioncommands.h"
 #include "kit/pagepreviewwindow.h"

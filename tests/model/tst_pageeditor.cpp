@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page files around an insertion: what is refused, the backup, the check against changes
 // made after the preview, support files and new pages.
-#include "platform/pagefiles.h"
 
+#include "kit/diskpagefileaccess.h"
 #include "model/pageeditor.h"
 
 #include <QDir>
@@ -52,7 +52,7 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    DiskPageFiles m_files;
+    DiskPageFileAccess m_files;
     QString m_page;
     QString m_scripts;
 };

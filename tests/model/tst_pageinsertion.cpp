@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Putting snippets into page bytes and taking them out again, without any file.
-#include "catalogue/catalogue.h"
-
+#include "model/catalogue.h"
 #include "model/linediff.h"
 #include "model/pageinsertion.h"
 #include "model/pagescanner.h"

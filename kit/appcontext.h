@@ -8,8 +8,7 @@ class ProgramLauncher;
 class SystemRegistry;
 class WindowRegistry;
 class Catalogue;
-class MDIFormMain;
-class frmMain;
+class HubWindow;
 class SkinService;
 class MyScriptsService;
 class SeparateBrowserService;
@@ -31,8 +30,7 @@ struct AppContext {
     // Commands subsystems offer on an entry (kit/entryactions.h); always set by Application.
     EntryActions* entryActions = nullptr;
 
-    MDIFormMain* frame = nullptr;
-    frmMain* main = nullptr;
+    HubWindow* main = nullptr;
 
     // Filled by the subsystems that provide them; absent services leave their commands inert.
     SkinService* skins = nullptr;
