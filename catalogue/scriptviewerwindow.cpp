@@ -145,6 +145,7 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
             box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             box->setTabChangesFocus(true);
             box->setPlainText(block.code);
+            box->document()->setModified(false);
             box->setAccessibleName(block.instruction.isEmpty() ? QStringLiteral("Code")
                                                                : block.instruction);
             m_commands->addCodeBox(box, i);
@@ -210,7 +211,14 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("escClose"));
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    connect(escape, &QShortcut::activated, this, [this] {
+        // Code the user has changed here would be lost without a word.
+        for (const QPlainTextEdit* box : std::as_const(m_codeBoxes)) {
+            if (box->document()->isModified())
+                return;
+        }
+        close();
+    });
 
     WindowPlacement::centreOnScreen(this);
 }

@@ -4,10 +4,9 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
+#include "kit/entryview.h"
 #include "model/catalogue.h"
 #include "widgets/codebox.h"
-
-#include "kit/entryview.h"
 
 #include <QLabel>
 #include <QPainter>

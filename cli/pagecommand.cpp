@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pagecommand.h"
 
+#include "cli/commandline.h"
 #include "model/catalogue.h"
-
 #include "model/pageeditor.h"
 
 #include <QTextStream>
@@ -30,8 +30,25 @@ void printList(QTextStream& out, const QString& heading, const QStringList& item
 
 } // namespace
 
-bool wanted(const QStringList& arguments) {
-    return arguments.contains(kInsert) || arguments.contains(kRemove);
+void addTo(CommandLine::Dispatcher& dispatcher, const CommandLine::Places& places) {
+    for (const QString& option : {kInsert, kRemove}) {
+        const bool inserting = option == kInsert;
+        dispatcher.add({option, option + QStringLiteral(" TITLE FILE [--dry-run]"),
+                        inserting ? QStringLiteral("put an entry into a page (--dry-run: show "
+                                                   "the change only)")
+                                  : QStringLiteral("take an entry out of a page again"),
+                        [option, places](const QStringList& arguments, CommandLine::Io& io) {
+                            if (!places.pageFiles) {
+                                io.err << "tagloom: pages cannot be changed here.\n";
+                                return int(CommandLine::NothingFound);
+                            }
+                            const Catalogue catalogue;
+                            return run(QStringList{option} + arguments, catalogue,
+                                       *places.pageFiles,
+                                       places.scriptsFolder ? places.scriptsFolder() : QString(),
+                                       io.out, io.err);
+                        }});
+    }
 }
 
 const ScriptEntry* findEntry(const Catalogue& catalogue, const QString& title) {

@@ -4,6 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+namespace CommandLine {
+class Dispatcher;
+struct Places;
+} // namespace CommandLine
+
 class Catalogue;
 class PageFileAccess;
 class QTextStream;
@@ -15,8 +20,10 @@ struct ScriptEntry;
 // usage; reasons go to err.
 namespace PageCommand {
 
-// Whether the arguments (without the program name) ask for this command.
-bool wanted(const QStringList& arguments);
+// Adds --insert and --remove to the command line.
+void addTo(CommandLine::Dispatcher& dispatcher, const CommandLine::Places& places);
+
+// arguments start with "--insert" or "--remove".
 
 int run(const QStringList& arguments, const Catalogue& catalogue, PageFileAccess& files,
         const QString& scriptsFolder, QTextStream& out, QTextStream& err);

@@ -41,6 +41,7 @@ frmBegin::frmBegin(AppContext& context, QWidget* parent)
     : HelpForm(context, QStringLiteral("frmBegin"), kPicture, parent) {
     m_text1 = new QTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(QStringLiteral("Help for Beginners"));
     m_text1->setGeometry(Twips::rect(210, 420, 4935, 4215));
     m_text1->setFont(UiFonts::normal());
     m_text1->setReadOnly(true);
@@ -99,6 +100,8 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
                            Twips::rect(870, 2280, 3615, 285));
     m_text1_0 = addressBox("Text1(0)", base + QStringLiteral("/orv/tagloom.htm"),
                            Twips::rect(870, 2910, 3615, 285));
+    m_text1_1->setAccessibleName(QStringLiteral("FAQ Page"));
+    m_text1_0->setAccessibleName(QStringLiteral("Product info page"));
 
     Help::makeLabel(this, QStringLiteral("Label2"),
                     QStringLiteral("Technical Specifications:\nFor Windows 95/98/Me/NT\n"

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/entryview.h"
 
-#include "widgets/codebox.h"
 #include "kit/appcontext.h"
-
 #include "kit/largeview.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QToolTip>
 
 namespace {
@@ -39,12 +39,28 @@ EntryViewCommands::EntryViewCommands(QWidget* window, AppContext* context, const
         m_context->entryActions->installShortcuts(window, [this] { return currentEntry(); });
 }
 
-void EntryViewCommands::addCodeBox(CodeBox* box, int block) {
+void EntryViewCommands::addCodeBox(QPlainTextEdit* box, int block) {
     m_boxes.append({box, block});
-    box->setMenuExtender([this, box, block](QMenu* menu) { extendMenu(menu, box, block); });
+    box->installEventFilter(this);
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& at) {
+        QMenu* menu = contextMenu(box);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(box->mapToGlobal(at));
+    });
 }
 
-void EntryViewCommands::extendMenu(QMenu* menu, CodeBox* box, int block) {
+int EntryViewCommands::blockOf(const QObject* box) const {
+    for (const auto& [candidate, block] : m_boxes) {
+        if (candidate == box)
+            return block;
+    }
+    return -1;
+}
+
+QMenu* EntryViewCommands::contextMenu(QPlainTextEdit* box) {
+    QMenu* menu = box->createStandardContextMenu();
+    menu->setObjectName(QStringLiteral("codeMenu"));
     menu->addSeparator();
     QAction* copy = menu->addAction(QStringLiteral("Copy &Code"));
     copy->setObjectName(QStringLiteral("actCopyCode"));
@@ -60,12 +76,27 @@ void EntryViewCommands::extendMenu(QMenu* menu, CodeBox* box, int block) {
     }
     if (m_context && m_context->entryActions && m_entry.isValid()) {
         EntryRef entry = m_entry;
-        entry.block = block;
+        entry.block = blockOf(box);
         m_context->entryActions->addTo(menu, entry, m_window);
     }
+    return menu;
 }
 
-void EntryViewCommands::copyCode(CodeBox* box) {
+bool EntryViewCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const auto actions = m_window->actions();
+        for (const QAction* action : actions) {
+            if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void EntryViewCommands::copyCode(QPlainTextEdit* box) {
     copyWithConfirmation(box->toPlainText(), box, QStringLiteral("Code copied"));
 }
 
@@ -98,10 +129,6 @@ LargeView* EntryViewCommands::openLargeView() {
 
 EntryRef EntryViewCommands::currentEntry() const {
     EntryRef entry = m_entry;
-    const QWidget* focus = m_window->focusWidget();
-    for (const auto& [box, block] : m_boxes) {
-        if (box == focus)
-            entry.block = block;
-    }
+    entry.block = blockOf(m_window->focusWidget());
     return entry;
 }

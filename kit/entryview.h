@@ -11,7 +11,7 @@
 
 #include <functional>
 
-class CodeBox;
+class QPlainTextEdit;
 class QMenu;
 class QWidget;
 struct AppContext;
@@ -30,11 +30,14 @@ public:
     EntryViewCommands(QWidget* window, AppContext* context, const EntryRef& entry,
                       DocumentSource document, bool offerLargeView = true);
 
-    // `block` is the box's index in the document's blocks.
-    void addCodeBox(CodeBox* box, int block);
+    // `block` is the box's index in the document's blocks. Any text box will do; the window's
+    // shortcuts win over its editing keys (Ctrl+E would otherwise move to the line's end).
+    void addCodeBox(QPlainTextEdit* box, int block);
+    // The box's context menu as the user gets it; the caller owns it.
+    QMenu* contextMenu(QPlainTextEdit* box);
     void setEntry(const EntryRef& entry) { m_entry = entry; }
 
-    void copyCode(CodeBox* box);
+    void copyCode(QPlainTextEdit* box);
     void copyAllBlocks(QWidget* where);
     LargeView* openLargeView();
     LargeView* largeView() const { return m_largeView; }
@@ -47,14 +50,17 @@ public:
     static void copyWithConfirmation(const QString& text, QWidget* where,
                                      const QString& confirmation);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void extendMenu(QMenu* menu, CodeBox* box, int block);
+    int blockOf(const QObject* box) const;
 
     QWidget* m_window;
     AppContext* m_context;
     EntryRef m_entry;
     DocumentSource m_document;
     bool m_offerLargeView;
-    QList<QPair<CodeBox*, int>> m_boxes;
+    QList<QPair<QPlainTextEdit*, int>> m_boxes;
     QPointer<LargeView> m_largeView;
 };

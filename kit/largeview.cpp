@@ -3,10 +3,9 @@
 
 #include "platform/settingsstore.h"
 
-#include "widgets/codebox.h"
 #include "kit/appcontext.h"
-
 #include "kit/entryview.h"
+#include "widgets/codebox.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -15,6 +14,8 @@
 #include <QShortcut>
 #include <QTextBlock>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,7 +82,9 @@ LargeView::LargeView(const EntryDocument& document, AppContext* context, const E
     description->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(description);
 
-    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setStyleHint(QFont::Monospace);
+    mono.setFixedPitch(true);
     for (int i = 0; i < document.blocks.size(); ++i) {
         const EntryDocument::Block& block = document.blocks.at(i);
         if (!block.placement.isEmpty()) {

@@ -28,9 +28,8 @@ PageInsertionCommands::PageInsertionCommands(AppContext& context, SnippetFor sni
 
 PageInsertionCommands* PageInsertionCommands::install(AppContext& context, SnippetFor snippetFor,
                                                       QObject* owner) {
-    auto* commands = new PageInsertionCommands(
-        context, std::move(snippetFor), QDir(AppFolder::path()).filePath(QStringLiteral("scripts")),
-        owner);
+    auto* commands = new PageInsertionCommands(context, std::move(snippetFor),
+                                               AppFolder::scriptsFolder(), owner);
     if (!context.entryActions)
         return commands;
     QPointer<PageInsertionCommands> guarded(commands);

@@ -18,6 +18,12 @@ bool WindowRegistry::isKnown(const QString& name) const {
     return m_registrations.contains(name);
 }
 
+QStringList WindowRegistry::registeredNames() const {
+    QStringList names = m_registrations.keys();
+    names.sort();
+    return names;
+}
+
 QWidget* WindowRegistry::find(const QString& name) const {
     return m_open.value(name).data();
 }

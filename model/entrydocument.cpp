@@ -34,8 +34,6 @@ QString EntryDocument::placementComment(const QString& placement) {
     QString text = placement.trimmed();
     while (text.contains(QLatin1String("--")))
         text.replace(QLatin1String("--"), QLatin1String("- -"));
-    if (text.endsWith(QLatin1Char('-')))
-        text += QLatin1Char(' ');
     return QStringLiteral("<!-- %1 -->").arg(text);
 }
 

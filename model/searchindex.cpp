@@ -5,7 +5,8 @@
 #include "model/catalogueindex.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -133,7 +134,6 @@ SearchIndex SearchIndex::fromCatalogue(const Catalogue& catalogue) {
         document.code = code.join(QLatin1Char('\n'));
         index.add(document);
     }
-    index.m_catalogueCount = index.size();
     return index;
 }
 

@@ -79,5 +79,4 @@ private:
     static TokenMatch matchToken(const Entry& entry, const QString& token);
 
     QList<Entry> m_documents;
-    int m_catalogueCount = 0;
 };

@@ -43,6 +43,7 @@ void frmNewTemplate::buildControls() {
     m_txtEntry->setGeometry(Twips::rect(1920, 600, 645, 285));
     m_txtEntry->setReadOnly(true);
     m_txtEntry->setFont(UiFonts::normal());
+    m_txtEntry->setAccessibleName(QStringLiteral("Entry #"));
 
     m_check1 = new QCheckBox(QStringLiteral("Replace?"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
@@ -57,11 +58,13 @@ void frmNewTemplate::buildControls() {
     m_txtName = new LimitedLineEdit(NameLimit, this);
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setGeometry(Twips::rect(1920, 1020, 3165, 285));
+    m_txtName->setAccessibleName(QStringLiteral("Name of Script"));
 
     makeLabel(this, "Label4", QStringLiteral("Description:"), Twips::rect(180, 1440, 1185, 225));
     m_txtDesc = new LimitedTextEdit(DescriptionLimit, this);
     m_txtDesc->setObjectName(QStringLiteral("txtDesc"));
     m_txtDesc->setGeometry(Twips::rect(1920, 1440, 3165, 765));
+    m_txtDesc->setAccessibleName(QStringLiteral("Description"));
     m_txtDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtDesc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -71,6 +74,8 @@ void frmNewTemplate::buildControls() {
     m_txtHEAD = new LimitedTextEdit(-1, this);
     m_txtHEAD->setObjectName(QStringLiteral("txtHEAD"));
     m_txtHEAD->setGeometry(Twips::rect(180, 2580, 4905, 645));
+    m_txtHEAD->setAccessibleName(
+        QStringLiteral("Enter any code that should go between the <HEAD></HEAD> tags"));
     m_txtHEAD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtHEAD->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -80,6 +85,8 @@ void frmNewTemplate::buildControls() {
     m_txtBODY = new LimitedTextEdit(-1, this);
     m_txtBODY->setObjectName(QStringLiteral("txtBODY"));
     m_txtBODY->setGeometry(Twips::rect(180, 3600, 4905, 645));
+    m_txtBODY->setAccessibleName(
+        QStringLiteral("Enter any code that should go between the <BODY></BODY> tags"));
     m_txtBODY->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtBODY->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -87,12 +94,14 @@ void frmNewTemplate::buildControls() {
     m_txtOther = new LimitedLineEdit(-1, this);
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
     m_txtOther->setGeometry(Twips::rect(1020, 4380, 4065, 285));
+    m_txtOther->setAccessibleName(QStringLiteral("Other info"));
 
     makeLabel(this, "Label8", QStringLiteral("Sample page (if available):"),
               Twips::rect(180, 4800, 1905, 225));
     m_txtSample = new LimitedLineEdit(-1, this);
     m_txtSample->setObjectName(QStringLiteral("txtSample"));
     m_txtSample->setGeometry(Twips::rect(2160, 4800, 2925, 285));
+    m_txtSample->setAccessibleName(QStringLiteral("Sample page (if available)"));
 
     m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));

@@ -87,3 +87,27 @@ void MyScriptsCommands::clearAllEntries() {
     }
     MyScripts::refreshList(m_context);
 }
+
+QList<MyScriptsService::EntrySummary> MyScriptsCommands::entrySummaries() {
+    QList<EntrySummary> summaries;
+    if (!m_context.store)
+        return summaries;
+    const SlotStore store(*m_context.store);
+    for (int slot = 1; slot <= SlotStore::SlotCount; ++slot) {
+        const MyScriptSlot values = store.readSlot(slot);
+        if (!values.name.isEmpty())
+            summaries.append({values.name, values.description});
+    }
+    return summaries;
+}
+
+void MyScriptsCommands::openEntry(const QString& name) {
+    // The entry viewer shows the row selected in frmMain's list, so the row is selected first.
+    if (m_context.main) {
+        MyScripts::refreshList(m_context);
+        if (!m_context.main->selectRow(name))
+            return;
+    }
+    if (m_context.windows)
+        m_context.windows->show(QStringLiteral("frmCustom"));
+}

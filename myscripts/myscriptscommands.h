@@ -35,6 +35,8 @@ public:
     void fillList(QListWidget* list) override;
     void dispatch(const QString& rowText) override;
     void clearAllEntries() override;
+    QList<EntrySummary> entrySummaries() override;
+    void openEntry(const QString& name) override;
 
 private:
     AppContext& m_context;

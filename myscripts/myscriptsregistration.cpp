@@ -6,10 +6,8 @@
 #include "myscripts/myscriptscommands.h"
 
 #include "kit/appcontext.h"
+#include "kit/windowplacement.h"
 #include "kit/windowregistry.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 void registerMyScripts(AppContext& context, QObject* owner) {
     context.myScripts = new MyScriptsCommands(context, owner);
@@ -22,14 +20,11 @@ void registerMyScripts(AppContext& context, QObject* owner) {
                                         editor->Form_Load();
                                         return editor;
                                     });
-    context.windows->registerWindow(
-        QStringLiteral("frmCustom"), WindowRegistry::Placement::TopLevel, [ctx] {
-            auto* viewer = new frmCustom(*ctx);
-            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-                const QRect area = screen->geometry();
-                viewer->move(area.center() - viewer->rect().center());
-            }
-            viewer->Form_Load();
-            return viewer;
-        });
+    context.windows->registerWindow(QStringLiteral("frmCustom"),
+                                    WindowRegistry::Placement::TopLevel, [ctx] {
+                                        auto* viewer = new frmCustom(*ctx);
+                                        WindowPlacement::centreOnScreen(viewer);
+                                        viewer->Form_Load();
+                                        return viewer;
+                                    });
 }

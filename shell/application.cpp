@@ -10,6 +10,7 @@
 #include "shell/skinsregistration.h"
 #include "webtools/webtoolsregistration.h"
 
+#include "find/findregistration.h"
 #include "kit/entryactions.h"
 #include "kit/pageinsertioncommands.h"
 #include "kit/windowregistry.h"
@@ -41,6 +42,7 @@ Application::Application(const AppContext& base, QObject* parent)
     registerMyScripts(m_context, this);
     registerWebTools(m_context, this);
     registerHelpWindows(m_context, this);
+    registerFindWindows(m_context, this);
     installPageInsertion();
 }
 
