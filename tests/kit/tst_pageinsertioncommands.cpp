@@ -4,20 +4,21 @@
 // answered by a double.
 #include "platform/filechooser.h"
 
-#include "widgets/codebox.h"
 #include "catalogue/scriptviewerwindow.h"
 #include "myscripts/slotstore.h"
 #include "shell/application.h"
-#include "kit/windowregistry.h"
 
+#include "kit/entryview.h"
 #include "kit/pageinsertioncommands.h"
 #include "kit/pagepreviewwindow.h"
+#include "kit/windowregistry.h"
 #include "support/testprogram.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -115,9 +116,8 @@ ScriptViewerWindow* TestPageInsertionCommands::openViewer(const QString& name) {
 void TestPageInsertionCommands::codeBoxMenuPutsTheEntryIntoThePageAfterThePreview() {
     ScriptViewerWindow* viewer = openViewer(QStringLiteral("frmClock6"));
     QVERIFY(viewer);
-    auto* box = qobject_cast<CodeBox*>(viewer->codeBoxes().first());
-    QVERIFY(box);
-    std::unique_ptr<QMenu> menu(box->createContextMenu());
+    QPlainTextEdit* box = viewer->codeBoxes().first();
+    std::unique_ptr<QMenu> menu(viewer->commands()->contextMenu(box));
     QAction* put = actionNamed(menu.get(), QStringLiteral("actPutIntoPage"));
     QVERIFY(put);
     QCOMPARE(put->text(), PageInsertionCommands::putCaption());
