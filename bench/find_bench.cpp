@@ -8,6 +8,7 @@
 
 #include "find/findpalette.h"
 #include "kit/appcontext.h"
+#include "kit/services.h"
 #include "model/catalogue.h"
 #include "model/searchindex.h"
 
@@ -44,6 +45,24 @@ const QStringList kQueries = {QStringLiteral("live text clock"),
                               QStringLiteral("a"),
                               QStringLiteral("e")};
 
+// The user's entries as the palette reads them at each opening.
+class BenchMyScripts final : public MyScriptsService {
+public:
+    explicit BenchMyScripts(int count) {
+        for (int i = 0; i < count; ++i)
+            m_entries.append(
+                {QStringLiteral("My Script Number %1").arg(i + 1),
+                 QStringLiteral("A script of my own for the club page, version %1").arg(i)});
+    }
+    void fillList(QListWidget*) override {}
+    void dispatch(const QString&) override {}
+    void clearAllEntries() override {}
+    QList<EntrySummary> entrySummaries() override { return m_entries; }
+
+private:
+    QList<EntrySummary> m_entries;
+};
+
 QList<SearchDocument> userEntries(int count) {
     QList<SearchDocument> documents;
     for (int i = 0; i < count; ++i) {
@@ -72,8 +91,10 @@ SearchIndex scaled(const Catalogue& catalogue, int factor) {
     return index;
 }
 
-QList<double> keystrokeTimes(SearchIndex& index, int runs) {
+QList<double> keystrokeTimes(SearchIndex& index, int userEntries, int runs) {
+    BenchMyScripts mine(userEntries);
     AppContext context;
+    context.myScripts = &mine;
     FindPalette palette(context, [&index]() -> SearchIndex& { return index; });
     palette.show();
     QList<double> millis;
@@ -118,16 +139,16 @@ int main(int argc, char* argv[]) {
     SearchIndex index = SearchIndex::fromCatalogue(catalogue);
     const double buildMs = double(build.nsecsElapsed()) / 1e6;
     index.setUserEntries(userEntries(30));
-    out << "index build on first use (parse + index, " << index.size() << " entries): " << buildMs
-        << " ms\n";
+    out << "index build on first use (parse and index the catalogue's " << index.size() - 30
+        << " entries): " << buildMs << " ms\n";
 
-    const QList<double> normal = keystrokeTimes(index, runs);
+    const QList<double> normal = keystrokeTimes(index, 30, runs);
     out << "keystroke to filled list, " << index.size() << " entries: median " << median(normal)
         << " ms, max " << maximum(normal) << " ms (" << normal.size() << " keystrokes)\n";
 
     SearchIndex large = scaled(catalogue, 20);
     large.setUserEntries(userEntries(30 * 20));
-    const QList<double> big = keystrokeTimes(large, std::max(1, runs / 3));
+    const QList<double> big = keystrokeTimes(large, 30 * 20, std::max(1, runs / 3));
     out << "keystroke to filled list, " << large.size() << " entries: median " << median(big)
         << " ms, max " << maximum(big) << " ms (" << big.size() << " keystrokes)\n";
 

@@ -2,9 +2,13 @@
 #include "help/helppages.h"
 
 #include "platform/appfolder.h"
+#include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
+#include "kit/appcontext.h"
+
+#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextEdit>
@@ -49,8 +53,15 @@ frmBegin::frmBegin(AppContext& context, QWidget* parent)
     m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text1->document()->setDocumentMargin(2);
-    m_text1->setPlainText(
-        QString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QString text = QString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (context.store && !context.store->location().isEmpty())
+        text += QStringLiteral("\n\nYour own scripts are kept in %1. Copies of them are kept in "
+                               "%2 (the last ten: before Clear All, before an import and once a "
+                               "day when you save); 'Main', 'Restore My Scripts from Backup...' "
+                               "brings one back.")
+                    .arg(QDir::toNativeSeparators(context.store->location()),
+                         QDir::toNativeSeparators(context.store->backupFolder()));
+    m_text1->setPlainText(text);
     makeBackLabel(QStringLiteral("Label2"));
 }
 

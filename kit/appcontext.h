@@ -12,6 +12,7 @@ class HubWindow;
 class SkinService;
 class MyScriptsService;
 class SeparateBrowserService;
+class PreviewService;
 class EntryActions;
 class FileChooser;
 
@@ -36,4 +37,5 @@ struct AppContext {
     SkinService* skins = nullptr;
     MyScriptsService* myScripts = nullptr;
     SeparateBrowserService* separateBrowser = nullptr;
+    PreviewService* preview = nullptr;
 };

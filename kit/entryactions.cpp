@@ -57,22 +57,42 @@ QList<QAction*> EntryActions::addTo(QMenu* menu, const EntryRef& entry, QWidget*
 void EntryActions::installShortcuts(QWidget* window, std::function<EntryRef()> current) const {
     if (!window)
         return;
+    // Commands for different kinds of entry may share a key (Customise for catalogue
+    // entries, Preview for My Scripts); one action per key runs the first that applies, as
+    // two actions on one key would block each other.
+    // A window shows one kind of entry; commands for other kinds are left out from the start.
+    const EntryRef shown = current ? current() : EntryRef();
+    QList<EntryAction> offered;
     for (const EntryAction& command : m_actions) {
-        if (command.shortcut.isEmpty())
-            continue;
-        auto* action = new QAction(command.text, window);
-        action->setObjectName(command.objectName);
-        action->setShortcut(command.shortcut);
+        if (!shown.isValid() || !command.appliesTo || command.appliesTo(shown))
+            offered.append(command);
+    }
+    QList<QKeySequence> keys;
+    for (const EntryAction& command : std::as_const(offered)) {
+        if (!command.shortcut.isEmpty() && !keys.contains(command.shortcut))
+            keys.append(command.shortcut);
+    }
+    for (const QKeySequence& key : std::as_const(keys)) {
+        QList<EntryAction> commands;
+        for (const EntryAction& command : std::as_const(offered)) {
+            if (command.shortcut == key)
+                commands.append(command);
+        }
+        auto* action = new QAction(commands.first().text, window);
+        action->setObjectName(commands.first().objectName);
+        action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
-        const auto handler = command.handler;
-        const auto appliesTo = command.appliesTo;
-        QObject::connect(action, &QAction::triggered, window,
-                         [handler, appliesTo, current, window] {
-                             const EntryRef entry = current ? current() : EntryRef();
-                             if (!entry.isValid() || !handler || (appliesTo && !appliesTo(entry)))
-                                 return;
-                             handler(entry, window);
-                         });
+        QObject::connect(action, &QAction::triggered, window, [commands, current, window] {
+            const EntryRef entry = current ? current() : EntryRef();
+            if (!entry.isValid())
+                return;
+            for (const EntryAction& command : commands) {
+                if (!command.handler || (command.appliesTo && !command.appliesTo(entry)))
+                    continue;
+                command.handler(entry, window);
+                return;
+            }
+        });
     }
 }

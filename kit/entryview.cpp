@@ -3,6 +3,7 @@
 
 #include "kit/appcontext.h"
 #include "kit/largeview.h"
+#include "widgets/codebox.h"
 
 #include <QAction>
 #include <QClipboard>

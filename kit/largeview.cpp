@@ -5,6 +5,7 @@
 
 #include "kit/appcontext.h"
 #include "kit/entryview.h"
+#include "kit/windowplacement.h"
 #include "widgets/codebox.h"
 
 #include <QFontDatabase>
@@ -133,6 +134,7 @@ LargeView::LargeView(const EntryDocument& document, AppContext* context, const E
             size = saved;
     }
     resize(size);
+    WindowPlacement::centreOnScreen(this);
 
     // Remember the size once a resize has settled, not at every step of a drag.
     m_saveTimer.setSingleShot(true);

@@ -35,4 +35,9 @@ public:
     virtual QList<EntrySummary> entrySummaries() { return {}; }
     // Opens the entry viewer on the entry of that name, as a double-click on its row would.
     virtual void openEntry(const QString& name) { dispatch(name); }
+    // The Main menu's undo, restore, export and import of the entries.
+    virtual void undoClearAll() {}
+    virtual void restoreFromBackup() {}
+    virtual void exportEntries() {}
+    virtual void importEntries() {}
 };

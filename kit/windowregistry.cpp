@@ -50,6 +50,9 @@ QWidget* WindowRegistry::create(const QString& name) {
     if (placement == Placement::FrameChild && m_mdiArea) {
         auto* sub = new QMdiSubWindow(m_mdiArea, Qt::FramelessWindowHint);
         sub->setObjectName(name + QStringLiteral("_frame"));
+        // Borderless, it has no title of its own for a screen reader to read.
+        sub->setAccessibleName(window->accessibleName().isEmpty() ? window->windowTitle()
+                                                                  : window->accessibleName());
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWidget(window);
         window->setAttribute(Qt::WA_DeleteOnClose);

@@ -5,8 +5,8 @@
 #include "model/catalogueindex.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -68,8 +68,12 @@ int SearchIndex::typoDistance(QStringView a, QStringView b) {
         return 2;
     if (a == b)
         return 0;
-    // Optimal string alignment over three rows; words are short.
-    std::vector<int> before(m + 1), previous(m + 1), current(m + 1);
+    // Optimal string alignment over three rows kept on the stack: it runs for every title word
+    // at every keystroke. Words longer than this are never taken for typos.
+    constexpr qsizetype kLongest = 63;
+    if (m > kLongest || n > kLongest)
+        return 2;
+    std::array<int, kLongest + 1> before{}, previous{}, current{};
     for (qsizetype j = 0; j <= m; ++j)
         previous[j] = int(j);
     for (qsizetype i = 1; i <= n; ++i) {

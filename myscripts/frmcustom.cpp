@@ -9,6 +9,7 @@
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
 #include "myscripts/slotstore.h"
+#include "myscripts/storemessages.h"
 
 #include "kit/appcontext.h"
 #include "kit/entryview.h"
@@ -88,6 +89,7 @@ void frmCustom::buildControls() {
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
     m_txtOther->setGeometry(Twips::rect(1500, 4440, 4515, 315));
     m_txtOther->setReadOnly(true);
+    m_txtOther->setMaxLength(LimitedLineEdit::NoLimit);
     m_txtOther->setFont(UiFonts::normal());
 
     makeLabel(this, "Label1_2", QStringLiteral("See Demo Page:"), Twips::rect(660, 4860, 1515, 255),
@@ -158,14 +160,27 @@ void frmCustom::Form_Load() {
     if (!m_context.store)
         return;
     const QString wanted = m_context.main ? m_context.main->selectedRowText() : QString();
-    if (const auto slot = SlotStore(*m_context.store).findSlotByName(wanted)) {
+    SlotStore finder(*m_context.store);
+    const auto slot = finder.findSlotByName(wanted);
+    if (finder.readFailed()) {
+        MyScripts::reportReadFailure(m_context, m_context.main, finder.readStatus());
+        return;
+    }
+    if (slot) {
         m_entrySlot = *slot;
         ShowEntry();
     }
 }
 
 void frmCustom::ShowEntry() {
-    const MyScriptSlot values = SlotStore(*m_context.store).readSlot(m_entrySlot);
+    SlotStore reader(*m_context.store);
+    const MyScriptSlot values = reader.readSlot(m_entrySlot);
+    if (reader.readFailed()) {
+        // Nothing half-read is shown, and Edit and Delete stay off.
+        m_entrySlot = 0;
+        MyScripts::reportReadFailure(m_context, m_context.main, reader.readStatus());
+        return;
+    }
     m_entrySite = values.site;
     m_entryName = values.name;
     m_commands->setEntry(EntryRef::myScript(m_entrySlot));
@@ -219,10 +234,8 @@ void frmCustom::cmdDelete_Click() {
         return;
     const StoreWriteResult result = SlotStore(*m_context.store).clearSlot(m_entrySlot);
     if (!result.ok) {
-        MyScripts::reportStoreFailure(
-            m_context, this, QStringLiteral("deleted"), result,
-            QStringLiteral("Part of it was already cleared; choose \"Delete Entry\" again once "
-                           "the store can be written."));
+        MyScripts::reportStoreFailure(m_context, this,
+                                      QStringLiteral("The entry could not be deleted"), result);
         return;
     }
     WindowRegistry::closeWindow(this);
@@ -231,7 +244,15 @@ void frmCustom::cmdDelete_Click() {
 
 void frmCustom::Label2_Click() {
     // An empty address would have the desktop open whatever it likes; there is nothing to show.
-    if (m_entrySite.isEmpty() || !m_context.shell)
+    if (m_entrySite.isEmpty()) {
+        if (m_entrySlot > 0 && m_context.messages)
+            m_context.messages->inform(this, caption(),
+                                       QStringLiteral("No sample page is set for this entry. "
+                                                      "Choose Edit Entry to add its address."),
+                                       MessageBoxes::Icon::Information);
+        return;
+    }
+    if (!m_context.shell)
         return;
     m_context.shell->open(m_entrySite, this);
 }

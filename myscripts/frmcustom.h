@@ -3,6 +3,7 @@
 
 #include "myscripts/pictureform.h"
 
+#include "kit/entryactions.h"
 #include "widgets/formparts.h"
 
 class QPushButton;

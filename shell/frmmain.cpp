@@ -44,6 +44,7 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
     , m_context(context)
     , m_skin(QStringLiteral(":/assets/skins/skin1.png")) {
     setObjectName(QStringLiteral("frmMain"));
+    setAccessibleName(QStringLiteral("Scripts by category"));
     setFixedSize(designedClientSize());
     setAutoFillBackground(false);
     buildControls();
@@ -148,6 +149,21 @@ void frmMain::buildMenus() {
         if (m_context.myScripts)
             m_context.myScripts->clearAllEntries();
     });
+    const auto myScripts = [this](void (MyScriptsService::*command)()) {
+        return [this, command] {
+            if (m_context.myScripts)
+                (m_context.myScripts->*command)();
+        };
+    };
+    addItem(mnuMain, "mnuUndoClearAll", QStringLiteral("&Undo Clear All"),
+            myScripts(&MyScriptsService::undoClearAll));
+    addLine(mnuMain, "mnuLineTransfer");
+    addItem(mnuMain, "mnuExport", QStringLiteral("E&xport My Scripts..."),
+            myScripts(&MyScriptsService::exportEntries));
+    addItem(mnuMain, "mnuImport", QStringLiteral("&Import My Scripts..."),
+            myScripts(&MyScriptsService::importEntries));
+    addItem(mnuMain, "mnuRestore", QStringLiteral("&Restore My Scripts from Backup..."),
+            myScripts(&MyScriptsService::restoreFromBackup));
     addLine(mnuMain, "mnuline3");
     addItem(mnuMain, "mnuExit", QStringLiteral("&Exit"), [] { AppLifecycle::endProgram(); });
 

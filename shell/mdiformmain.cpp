@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,7 +23,7 @@ MDIFormMain::MDIFormMain(AppContext& context, QWidget* parent)
     , m_context(context) {
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowTitle(QStringLiteral("Tagloom v2.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon/tagloom-256.png")));
+    // The program's icon comes from the application (tagloomMain), decoded once.
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MDIClient"));

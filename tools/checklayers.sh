@@ -20,7 +20,7 @@ allowed() {
     kit) echo "kit/ widgets/ model/ platform/" ;;
     catalogue | myscripts | help | find) echo "$1/ kit/ widgets/ model/ platform/" ;;
     webtools) echo "webtools/ kit/ widgets/ model/ platform/" ;;
-    webtools/web) echo "webtools/web/ webtools/webwindowfactory.h" ;;
+    webtools/web) echo "webtools/web/ webtools/webwindowfactory.h webtools/previewview.h model/sandboxpolicy.h" ;;
     shell) echo "shell/ catalogue/ myscripts/ webtools/ help/ find/ kit/ widgets/ model/ platform/" ;;
     cli) echo "cli/ model/" ;;
     tools/sitegen) echo "tools/sitegen/ model/" ;;

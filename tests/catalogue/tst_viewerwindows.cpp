@@ -17,7 +17,8 @@
 #include "kit/applifecycle.h"
 #include "kit/windowregistry.h"
 #include "model/catalogue.h"
-#include "support/testdoubles.h"
+#include "support/guitest.h"
+#include "support/testprogram.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,12 +32,10 @@
 
 #include <memory>
 
-class TestViewerWindows : public QObject {
+class TestViewerWindows : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
 
     void factoryMakesOnlyWhatItKnows();
     void secondaryWindowsHaveTheirDesign();
@@ -52,12 +51,16 @@ private slots:
     void openedFromTheScriptList();
 
 private:
+    void setUp() override;
+    void tearDown() override;
     ScriptViewerWindow* open(const QString& name);
     QList<QWidget*> tabCycle(QWidget* window, int presses);
 
     Catalogue m_catalogue;
     RecordingShellOpener m_shell;
+    // Only the catalogue's windows, so a link goes to the shell and nowhere else.
     std::unique_ptr<WindowRegistry> m_windows;
+    QList<QPointer<QWidget>> m_opened;
     AppContext m_context;
 };
 
@@ -66,8 +69,10 @@ void TestViewerWindows::initTestCase() {
     QVERIFY(m_catalogue.errors().isEmpty());
 }
 
-void TestViewerWindows::init() {
+void TestViewerWindows::setUp() {
     m_windows = std::make_unique<WindowRegistry>();
+    connect(m_windows.get(), &WindowRegistry::windowCreated, this,
+            [this](const QString&, QWidget* window) { m_opened.append(window); });
     m_shell.opened.clear();
     m_shell.owners.clear();
     m_shell.result = true;
@@ -78,9 +83,11 @@ void TestViewerWindows::init() {
     registerCatalogueWindows(m_context, nullptr);
 }
 
-void TestViewerWindows::cleanup() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        delete w;
+void TestViewerWindows::tearDown() {
+    // The registry's windows are this fixture's, as a program's are the program's.
+    for (const QPointer<QWidget>& window : std::as_const(m_opened))
+        delete window.data();
+    m_opened.clear();
     m_windows.reset();
 }
 
@@ -329,17 +336,9 @@ void TestViewerWindows::extraButtonOpensItsWindowOnce() {
 }
 
 void TestViewerWindows::openedFromTheScriptList() {
-    AppLifecycle::resetForTesting();
-    MemorySettingsStore store;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
-    AppContext base;
-    base.store = &store;
-    base.shell = &m_shell;
-    base.messages = &messages;
-    base.launcher = &launcher;
-    Application app(base);
-    app.start();
+    TestProgram program;
+    RecordingShellOpener& shell = program.shell;
+    Application& app = *program.app;
     QListWidget* list = app.mainWindow()->List1();
     app.mainWindow()->CmbCategories()->setCurrentIndex(8); // Clocks and Dates
     auto doubleClick = [list](const QString& title) {
@@ -359,9 +358,8 @@ void TestViewerWindows::openedFromTheScriptList() {
     doubleClick(QStringLiteral("Current Date"));
     QCOMPARE(app.context().windows->find(QStringLiteral("frmClock3")), viewer);
     QTest::mouseClick(viewer->link(), Qt::LeftButton, {}, viewer->link()->rect().center());
-    QCOMPARE(m_shell.opened, QStringList{AppFolder::sampleBaseUrl() +
-                                         QStringLiteral("/tagloom/samples/Clocks/sub3.htm")});
-    delete viewer;
+    QCOMPARE(shell.opened, QStringList{AppFolder::sampleBaseUrl() +
+                                       QStringLiteral("/tagloom/samples/Clocks/sub3.htm")});
 }
 
 QTEST_MAIN(TestViewerWindows)

@@ -186,13 +186,13 @@ void TestSearchIndex::myScriptsEntriesAreFoundAndReplacedOnEachReading() {
     SearchDocument mine;
     mine.key = mine.title = QStringLiteral("My Fancy Banner");
     mine.category = QStringLiteral("My Scripts!");
-    mine.description = QStringLiteral("Shows the rowing club's news");
+    mine.description = QStringLiteral("Shows the quokka club's news");
     index.setUserEntries({mine});
     QCOMPARE(index.size(), 209);
     auto hits = index.search(QStringLiteral("fancy banner"));
     QVERIFY(!hits.isEmpty());
     QCOMPARE(index.document(hits.first().document).source, SearchDocument::Source::MyScript);
-    QCOMPARE(index.search(QStringLiteral("rowing")).size(), 1);
+    QCOMPARE(index.search(QStringLiteral("quokka")).size(), 1);
 
     // Read again after the entry was deleted: it is gone, the catalogue stays.
     index.setUserEntries({});

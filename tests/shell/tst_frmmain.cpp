@@ -10,6 +10,7 @@
 #include "kit/services.h"
 #include "kit/windowregistry.h"
 #include "model/catalogueindex.h"
+#include "support/guitest.h"
 #include "support/testprogram.h"
 
 #include <QAbstractButton>
@@ -124,20 +125,10 @@ QStringList actionTexts(const QMenu* menu) {
 
 } // namespace
 
-class TestFrmMain : public QObject {
+class TestFrmMain : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase() { UiFonts::install(); }
-    void cleanup() {
-        // Stand-in viewers are parentless; the harness deletes the frame itself.
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!window->parent())
-                windows.append(window);
-        }
-        for (const QPointer<QWidget>& window : std::as_const(windows))
-            delete window.data();
-    }
 
     void startShowsFirstCategoryWithFocusInList();
     void pickingACategoryListsItsTitlesInOrder();
@@ -262,9 +253,11 @@ void TestFrmMain::menusHaveTheirCaptionsInOrder() {
     QCOMPARE(menus.at(0)->text(), QStringLiteral("&Main"));
     QCOMPARE(menus.at(1)->text(), QStringLiteral("&Tools"));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("&Help"));
-    QCOMPARE(actionTexts(menus.at(0)->menu()),
-             QStringList({"&Program Overview", "&New in this Version", "-", "&My Scripts!",
-                          "&Clear All Entries", "-", "&Exit"}));
+    QCOMPARE(
+        actionTexts(menus.at(0)->menu()),
+        QStringList({"&Program Overview", "&New in this Version", "-", "&My Scripts!",
+                     "&Clear All Entries", "&Undo Clear All", "-", "E&xport My Scripts...",
+                     "&Import My Scripts...", "&Restore My Scripts from Backup...", "-", "&Exit"}));
     QCOMPARE(actionTexts(menus.at(1)->menu()),
              QStringList({"&Skin Chooser", "-", "&Web Elements", "&Quick Browser", "-",
                           "&Find Script..."}));
