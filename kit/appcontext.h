@@ -16,6 +16,7 @@ class MyScriptsService;
 class SeparateBrowserService;
 class PreviewService;
 class EntryActions;
+class FileChooser;
 
 // The outside world and the few shared windows, handed to every window that needs them.
 // The program fills it with real adapters; tests fill it with doubles. Every service is
@@ -26,6 +27,8 @@ struct AppContext {
     Service<MessageBoxes> messages;
     Service<ProgramLauncher> launcher;
     Service<SystemRegistry> systemRegistry;
+    // Open and save dialogs; when unset, the commands that need one use the system's.
+    Service<FileChooser> fileChooser;
     Service<WindowRegistry> windows;
     Service<const Catalogue> catalogue;
     // Commands subsystems offer on an entry (kit/entryactions.h).

@@ -34,6 +34,8 @@ QString labelText(const QString& label) {
         return QStringLiteral("before Clear All");
     if (label == kUndoneLabel)
         return QStringLiteral("before Clear All, undone");
+    if (label == QLatin1String("clear-all-failed"))
+        return QStringLiteral("before a Clear All that did not happen");
     if (label == QLatin1String("import"))
         return QStringLiteral("before an import");
     if (label == QLatin1String("restore"))
