@@ -251,8 +251,10 @@ void frmMain::Form_Load() {
         ok = false;
     }
     if (!ok && m_context.messages)
-        m_context.messages->inform(this, QCoreApplication::translate("frmMain", qUtf8Printable(kSkinFailureTitle)), QCoreApplication::translate("frmMain", qUtf8Printable(kSkinFailure)),
-                                   MessageBoxes::Icon::Warning);
+        m_context.messages->inform(
+            this, QCoreApplication::translate("frmMain", qUtf8Printable(kSkinFailureTitle)),
+            QCoreApplication::translate("frmMain", qUtf8Printable(kSkinFailure)),
+            MessageBoxes::Icon::Warning);
     m_list1->setFocus();
 }
 
