@@ -4,10 +4,14 @@
 #include "shell/programmain.h"
 
 #include "cli/commandline.h"
+#include "kit/diskpagefileaccess.h"
 
 int main(int argc, char* argv[]) {
     // Decided before anything graphical exists: the command line needs no display.
-    if (CommandLine::wanted(argc, argv))
-        return CommandLine::run(argc, argv, {&AppFolder::sampleBaseUrl, &AppFolder::scriptsFolder});
+    if (CommandLine::wanted(argc, argv)) {
+        DiskPageFileAccess pageFiles;
+        return CommandLine::run(argc, argv,
+                                {&AppFolder::sampleBaseUrl, &AppFolder::scriptsFolder, &pageFiles});
+    }
     return tagloomMain(argc, argv);
 }

@@ -2,6 +2,7 @@
 #include "cli/commandline.h"
 
 #include "cli/cataloguecommands.h"
+#include "cli/pagecommand.h"
 #include "cli/programcommands.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,7 @@ QString Dispatcher::usage() const {
 Dispatcher standardDispatcher(const Places& places) {
     Dispatcher dispatcher;
     addCatalogueCommands(dispatcher, places);
+    PageCommand::addTo(dispatcher, places);
     addProgramCommands(dispatcher);
     return dispatcher;
 }

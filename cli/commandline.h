@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class PageFileAccess;
 class QTextStream;
 
 // The command-line mode: answers on standard output and exits, without a window or a display.
@@ -34,6 +35,8 @@ struct Command {
 struct Places {
     std::function<QString()> siteBase;
     std::function<QString()> scriptsFolder;
+    // Where --insert and --remove read and write pages; without it they refuse.
+    PageFileAccess* pageFiles = nullptr;
 };
 
 class Dispatcher {

@@ -14,6 +14,7 @@ class MyScriptsService;
 class SeparateBrowserService;
 class PreviewService;
 class EntryActions;
+class FileChooser;
 
 // The outside world and the few shared windows, handed to every window that needs them.
 // The program fills it with real adapters; tests fill it with doubles.
@@ -23,6 +24,8 @@ struct AppContext {
     MessageBoxes* messages = nullptr;
     ProgramLauncher* launcher = nullptr;
     SystemRegistry* systemRegistry = nullptr;
+    // Open and save dialogs; when unset, the commands that need one use the system's.
+    FileChooser* fileChooser = nullptr;
     WindowRegistry* windows = nullptr;
     const Catalogue* catalogue = nullptr;
     // Commands subsystems offer on an entry (kit/entryactions.h); always set by Application.

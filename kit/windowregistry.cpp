@@ -50,9 +50,9 @@ QWidget* WindowRegistry::create(const QString& name) {
     if (placement == Placement::FrameChild && m_mdiArea) {
         auto* sub = new QMdiSubWindow(m_mdiArea, Qt::FramelessWindowHint);
         sub->setObjectName(name + QStringLiteral("_frame"));
-        // Borderless, it has no title of its own for a screen reader to read.
-        sub->setAccessibleName(window->accessibleName().isEmpty() ? window->windowTitle()
-                                                                  : window->accessibleName());
+        // Borderless, its title is never drawn, but a screen reader reads it out.
+        if (window->windowTitle().isEmpty())
+            sub->setWindowTitle(window->accessibleName());
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWidget(window);
         window->setAttribute(Qt::WA_DeleteOnClose);

@@ -42,6 +42,7 @@ bool isWordChar(QChar c) {
 
 // Shorter words would match too much with a typo allowed.
 constexpr int kMinTypoLength = 4;
+constexpr int kMinCodeLength = 3;
 
 } // namespace
 
@@ -240,6 +241,10 @@ SearchIndex::TokenMatch SearchIndex::matchToken(const Entry& entry, const QStrin
         match.descriptionMarks = {{inside, n}};
         return match;
     }
+    // One or two letters are in nearly every piece of code; matching them there only slows
+    // the first keystrokes down.
+    if (n < kMinCodeLength)
+        return match;
     if (entry.placementsLower.contains(token))
         match.score = Placement;
     else if (entry.codeLower.contains(token))

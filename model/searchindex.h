@@ -23,7 +23,8 @@ struct SearchDocument {
 
 // Finds entries as the user types. Whole words of a title rank first, then title prefixes,
 // then titles that match with one typo or missing letter, then category and description
-// matches, then placement lines and code. Every word typed must match somewhere.
+// matches, then placement lines and code (for words of three letters or more). Every word typed
+// must match somewhere.
 class SearchIndex {
 public:
     enum class Tier { TitleWord, TitlePrefix, TitleFuzzy, Description, Code };

@@ -2,6 +2,7 @@
 #include "myscripts/myscriptscommands.h"
 
 #include "platform/messageboxes.h"
+#include "platform/settingsstore.h"
 
 #include "myscripts/myscriptstransfer.h"
 #include "myscripts/slotstore.h"
@@ -95,13 +96,19 @@ void MyScriptsCommands::clearAllEntries() {
                                  QCoreApplication::translate("MyScriptsCommands", "cleared")))
         return;
     const StoreWriteResult result = SlotStore(*m_context.store).clearAllSlots();
-    if (!result.ok)
+    if (!result.ok) {
+        // Nothing was cleared, so there is nothing for Undo Clear All to bring back.
+        const QList<SettingsStore::Backup> backups = m_context.store->backups();
+        if (!backups.isEmpty() && backups.first().label == QLatin1String("clear-all"))
+            (void)m_context.store->relabelBackup(backups.first(),
+                                                 QStringLiteral("clear-all-failed"));
         MyScripts::reportStoreFailure(
             m_context, m_context.main,
             QCoreApplication::translate("MyScriptsCommands",
                                         "Your 'My Scripts' entries could not be "
                                         "cleared"),
             result);
+    }
     MyScripts::refreshList(m_context);
 }
 

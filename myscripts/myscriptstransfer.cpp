@@ -36,6 +36,9 @@ QString labelText(const QString& label) {
         return QCoreApplication::translate("MyScriptsTransfer", "before Clear All");
     if (label == kUndoneLabel)
         return QCoreApplication::translate("MyScriptsTransfer", "before Clear All, undone");
+    if (label == QLatin1String("clear-all-failed"))
+        return QCoreApplication::translate("MyScriptsTransfer",
+                                           "before a Clear All that did not happen");
     if (label == QLatin1String("import"))
         return QCoreApplication::translate("MyScriptsTransfer", "before an import");
     if (label == QLatin1String("restore"))

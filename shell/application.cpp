@@ -4,6 +4,7 @@
 #include "catalogue/viewerregistration.h"
 #include "help/helpregistration.h"
 #include "myscripts/myscriptsregistration.h"
+#include "myscripts/slotstore.h"
 #include "shell/frmmain.h"
 #include "shell/mdiformmain.h"
 #include "shell/skinsregistration.h"
@@ -11,8 +12,10 @@
 
 #include "find/findregistration.h"
 #include "kit/entryactions.h"
+#include "kit/pageinsertioncommands.h"
 #include "kit/windowregistry.h"
 #include "model/catalogue.h"
+#include "model/pagesnippet.h"
 
 #include <QListWidget>
 #include <QMenuBar>
@@ -40,6 +43,24 @@ Application::Application(const AppContext& base, QObject* parent)
     registerWebTools(m_context, this);
     registerHelpWindows(m_context, this);
     registerFindWindows(m_context, this);
+    installPageInsertion();
+}
+
+void Application::installPageInsertion() {
+    m_pageInsertion = PageInsertionCommands::install(
+        m_context,
+        [this](const EntryRef& entry) -> std::optional<PageSnippet> {
+            if (entry.kind == EntryRef::Kind::Catalogue) {
+                if (const ScriptEntry* found = m_context.catalogue->entry(entry.formName))
+                    return PageSnippet::fromEntry(*found);
+            } else if (entry.kind == EntryRef::Kind::MyScript && m_context.store) {
+                const MyScriptSlot slot = SlotStore(*m_context.store).readSlot(entry.slot);
+                if (!slot.name.isEmpty())
+                    return PageSnippet::fromMyScript(slot.name, slot.head, slot.body);
+            }
+            return std::nullopt;
+        },
+        this);
 }
 
 Application::~Application() {

@@ -10,6 +10,7 @@
 class Catalogue;
 class EntryActions;
 class MDIFormMain;
+class PageInsertionCommands;
 class frmMain;
 
 // Puts the program together: the frame, frmMain, the window registry and every
@@ -27,11 +28,15 @@ public:
     AppContext& context() { return m_context; }
     MDIFormMain* frame() const { return m_frame; }
     frmMain* mainWindow() const;
+    PageInsertionCommands* pageInsertion() const { return m_pageInsertion; }
 
 private:
+    void installPageInsertion();
+
     AppContext m_context;
     std::unique_ptr<Catalogue> m_catalogue;
     std::unique_ptr<WindowRegistry> m_windows;
     std::unique_ptr<EntryActions> m_entryActions;
+    PageInsertionCommands* m_pageInsertion = nullptr;
     MDIFormMain* m_frame = nullptr;
 };

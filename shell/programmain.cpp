@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/programmain.h"
 
+#include "platform/filechooser.h"
 #include "platform/messageboxes.h"
 #include "platform/processguard.h"
 #include "platform/programlauncher.h"
@@ -45,7 +46,10 @@ int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>&
     ProcessLauncher launcher;
     std::unique_ptr<SystemRegistry> systemRegistry = SystemRegistry::createDefault();
 
+    DialogFileChooser fileChooser;
+
     AppContext base;
+    base.fileChooser = &fileChooser;
     base.store = &store;
     base.shell = &shell;
     base.messages = &messages;

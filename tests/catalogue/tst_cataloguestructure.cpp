@@ -195,7 +195,7 @@ const Row kRows[] = {
     {"frmMenus4", "Menus and Navigation 4", "Menus/sub4.htm", "H X", 5580, ""},
     {"frmMenus5", "Menus and Navigation 5", "Menus/sub5.htm", "C", 5580, ""},
     {"frmMenus6", "Menus and Navigation 6", "Menus/sub6/sub6.htm", "X", 5580, ""},
-    {"frmMenus7", "Menus and Navigation 7", "Menus/sub7.htm", "H B", 5580, ""},
+    {"frmMenus7", "Menus and Navigation 7", "Menus/sub7.htm", "H A", 5580, ""},
     {"frmMenus8", "Menus and Navigation 8", "Menus/sub8.htm", "H B", 5580, ""},
     {"frmMenus9", "Menus and Navigation 9", "Menus/sub9.htm", "X", 5580, ""},
     {"frmMenus10", "Menus and Navigation 10", "", "C", 4125, ""},

@@ -156,6 +156,9 @@ void TestSearchIndex::wholeWordsBeforePrefixesBeforeTyposBeforeDescriptionBefore
              (QList<SearchIndex::Tier>{SearchIndex::Tier::TitleWord, SearchIndex::Tier::TitlePrefix,
                                        SearchIndex::Tier::TitleFuzzy,
                                        SearchIndex::Tier::Description, SearchIndex::Tier::Code}));
+    // Code counts from three letters on.
+    QVERIFY(index.search(QStringLiteral("va")).isEmpty());
+    QCOMPARE(index.search(QStringLiteral("var")).size(), 1);
 }
 
 void TestSearchIndex::everyTypedWordMustMatch() {

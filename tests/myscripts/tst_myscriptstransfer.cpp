@@ -353,6 +353,16 @@ void TestMyScriptsTransfer::clearAllCanBeUndone() {
     p.trigger("mnuUndoClearAll");
     QCOMPARE(p.messages.shown.last().text, QStringLiteral("There is no Clear All to undo."));
 
+    // A Clear All that the store refused leaves nothing to undo either: undoing it would copy
+    // every entry a second time.
+    p.memory.failWritesAfter(100);
+    p.trigger("mnuClearAll");
+    p.memory.failWritesAfter(-1);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be cleared")));
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.messages.shown.last().text, QStringLiteral("There is no Clear All to undo."));
+    QCOMPARE(p.rows().size(), 3);
+
     // Without a backup Clear All does not go ahead.
     p.memory.failWritesAfter(0);
     p.trigger("mnuClearAll");

@@ -314,7 +314,7 @@ void TestMyScriptsWindows::viewerShowsTheHighestSlotOfAName() {
     QCOMPARE(text(v, "txtOther"), QStringLiteral("other Same"));
     QVERIFY(child<QPlainTextEdit>(v, "txtHEAD")->isReadOnly());
     QCOMPARE(tabOrder(v, "txtHEAD"),
-             (QStringList{"txtHEAD", "txtBODY", "txtOther", "cmdEdit", "cmdDelete"}));
+             (QStringList{"txtHEAD", "txtBODY", "txtOther", "Label2", "cmdEdit", "cmdDelete"}));
 
     // Another double-click only brings the open viewer forward.
     store(p.memory, 4, QStringLiteral("Other"));
@@ -326,12 +326,11 @@ void TestMyScriptsWindows::viewerShowsTheHighestSlotOfAName() {
     v->close();
     QTRY_VERIFY(!p.viewer());
 
-    // With no row selected the empty text finds the highest free slot.
+    // A double-click below the rows lands on no entry and opens no viewer.
     p.list()->clearSelection();
     QTest::mouseDClick(p.list()->viewport(), Qt::LeftButton, {},
                        p.list()->viewport()->rect().bottomRight() - QPoint(2, 2));
-    QVERIFY(p.viewer());
-    QCOMPARE(text(p.viewer(), "txtEntry"), QStringLiteral("30"));
+    QVERIFY(!p.viewer());
 }
 
 void TestMyScriptsWindows::deleteAsksFirst() {

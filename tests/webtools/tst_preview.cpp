@@ -11,6 +11,7 @@
 #include "webtools/previewtools.h"
 
 #include "kit/entryactions.h"
+#include "kit/entryview.h"
 #include "kit/windowregistry.h"
 #include "model/catalogue.h"
 #include "support/testprogram.h"
@@ -147,9 +148,7 @@ void TestPreview::customiseFromTheViewer_loadsTheEngineOnlyThen() {
     customise->trigger();
     QCOMPARE(program.previews()->windowFor(QStringLiteral("customise:frmRedirect2")), window);
     // The code box's menu offers it too.
-    auto* box = qobject_cast<CodeBox*>(viewer->codeBoxes().first());
-    QVERIFY(box);
-    std::unique_ptr<QMenu> menu(box->createContextMenu());
+    std::unique_ptr<QMenu> menu(viewer->commands()->contextMenu(viewer->codeBoxes().first()));
     QVERIFY(menu->findChild<QAction*>(QStringLiteral("actCustomise")));
     window->close();
 }

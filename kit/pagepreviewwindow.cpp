@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "kit/pagepreviewwindow.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QString bulleted(const QStringList& items) {
+    QString html = QStringLiteral("<ul style=\"margin-top:0; margin-left:-20px\">");
+    for (const QString& item : items)
+        html += QStringLiteral("<li>") + item.toHtmlEscaped() + QStringLiteral("</li>");
+    return html + QStringLiteral("</ul>");
+}
+
+} // namespace
+
+QString PagePreviewWindow::diffHtml(const QString& diff) {
+    QString html = QStringLiteral("<pre style=\"margin:0\">");
+    const QStringList lines = diff.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (line.isEmpty())
+            continue;
+        const QString text = line.toHtmlEscaped();
+        if (line.startsWith(QLatin1String("@@")))
+            html += QStringLiteral("<span style=\"color:#555555\">") + text +
+                    QStringLiteral("</span>\n");
+        else if (line.startsWith(QLatin1Char('+')))
+            html += QStringLiteral("<span style=\"background:#d8f5d8; color:#004400\">") + text +
+                    QStringLiteral("</span>\n");
+        else if (line.startsWith(QLatin1Char('-')))
+            html += QStringLiteral("<span style=\"background:#f8dada; color:#660000\">") + text +
+                    QStringLiteral("</span>\n");
+        else
+            html += text + QLatin1Char('\n');
+    }
+    return html + QStringLiteral("</pre>");
+}
+
+PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
+                                     const QStringList& supportMissing,
+                                     const QStringList& supportPresent, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmPagePreview"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QString verb = preview.removing ? QStringLiteral("Remove from My Page")
+                                          : QStringLiteral("Put into My Page");
+    setWindowTitle(QStringLiteral("%1 - %2").arg(verb, preview.title));
+
+    auto* layout = new QVBoxLayout(this);
+    const PageChange& change = preview.change;
+    auto* heading = new QLabel(
+        QStringLiteral("Changes to %1 (kept in %2, with its own line endings; lines with + are "
+                       "added, lines with - taken out):")
+            .arg(QDir::toNativeSeparators(preview.path), change.encodingName),
+        this);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+
+    m_diff = new QTextEdit(this);
+    m_diff->setObjectName(QStringLiteral("txtDiff"));
+    m_diff->setReadOnly(true);
+    m_diff->setLineWrapMode(QTextEdit::NoWrap);
+    m_diff->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_diff->setTabChangesFocus(true);
+    m_diff->setAccessibleName(QStringLiteral("Changes to the page"));
+    m_diff->setHtml(diffHtml(change.diff()));
+    heading->setBuddy(m_diff);
+    layout->addWidget(m_diff, 1);
+
+    QString notes;
+    QStringList remarks = change.remarks;
+    if (change.replacedEarlier)
+        remarks.prepend(QStringLiteral("The page already held this script; the earlier copy is "
+                                       "replaced, not doubled."));
+    if (!preview.removing && !preview.newPages.isEmpty())
+        remarks.append(QStringLiteral("Part of this script is a page of its own: use \"Save as "
+                                      "New Page...\" for it."));
+    if (!remarks.isEmpty())
+        notes += QStringLiteral("<b>Please note:</b>") + bulleted(remarks);
+    if (!preview.byHand.isEmpty())
+        notes += QStringLiteral("<b>Still to do by hand:</b>") + bulleted(preview.byHand);
+    if (!preview.removing && !preview.supportFiles.isEmpty())
+        notes += QStringLiteral("<p><b>Files the script needs beside your page (upload them "
+                                "with it):</b> ") +
+                 preview.supportFiles.join(QStringLiteral(", ")).toHtmlEscaped() +
+                 QStringLiteral("</p>");
+    m_notes = new QLabel(notes, this);
+    m_notes->setObjectName(QStringLiteral("lblNotes"));
+    m_notes->setWordWrap(true);
+    m_notes->setTextFormat(Qt::RichText);
+    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_notes->setFocusPolicy(Qt::StrongFocus);
+    m_notes->setAccessibleName(QStringLiteral("Notes"));
+    m_notes->setVisible(!notes.isEmpty());
+    layout->addWidget(m_notes);
+
+    if (!preview.removing && !supportMissing.isEmpty()) {
+        m_supportFiles = new QCheckBox(
+            QStringLiteral("&Copy %1 from the scripts folder beside the page")
+                .arg(supportMissing.size() == 1
+                         ? supportMissing.first()
+                         : QStringLiteral("the %1 missing files").arg(supportMissing.size())),
+            this);
+        m_supportFiles->setObjectName(QStringLiteral("chkCopySupportFiles"));
+        m_supportFiles->setChecked(true);
+        layout->addWidget(m_supportFiles);
+    }
+    if (!preview.removing && !supportPresent.isEmpty()) {
+        auto* present = new QLabel(QStringLiteral("Already beside the page, left as they are: %1")
+                                       .arg(supportPresent.join(QStringLiteral(", "))),
+                                   this);
+        present->setWordWrap(true);
+        layout->addWidget(present);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    if (!preview.removing && !preview.newPages.isEmpty()) {
+        m_newPageButton = new QPushButton(QStringLiteral("&Save as New Page..."), this);
+        m_newPageButton->setObjectName(QStringLiteral("cmdSaveNewPage"));
+        connect(m_newPageButton, &QPushButton::clicked, this, [this] {
+            if (m_saveNewPage)
+                m_saveNewPage(0);
+        });
+        buttons->addWidget(m_newPageButton);
+    }
+    buttons->addStretch(1);
+    m_confirmButton = new QPushButton(
+        preview.removing ? QStringLiteral("&Remove") : QStringLiteral("&Insert"), this);
+    m_confirmButton->setObjectName(QStringLiteral("cmdConfirm"));
+    m_confirmButton->setDefault(true);
+    m_confirmButton->setAutoDefault(true);
+    connect(m_confirmButton, &QPushButton::clicked, this, &PagePreviewWindow::confirm);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cmdCancel"));
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(m_confirmButton);
+    buttons->addWidget(m_cancelButton);
+    layout->addLayout(buttons);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    resize(760, 560);
+    m_confirmButton->setFocus();
+}
+
+QString PagePreviewWindow::notesText() const {
+    return m_notes->text();
+}
+
+void PagePreviewWindow::confirm() {
+    Choices choices;
+    choices.copySupportFiles = m_supportFiles && m_supportFiles->isChecked();
+    if (!m_confirm || m_confirm(choices))
+        close();
+}

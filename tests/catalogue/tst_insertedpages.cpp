@@ -1,0 +1,398 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Proof in a real browser engine that putting an entry into someone's page works: every entry
+// with a sample page is inserted into a plain page of our own (with the demo scaffolding its
+// sample needs) and its own probe must hold there, first in a UTF-8 page with LF line ends,
+// then in a Windows-1252 page with CR LF and an onload handler of its own that must keep
+// working. Several pages load at a time; every wait is for a condition with a time limit.
+
+#include "kit/diskpagefileaccess.h"
+#include "model/catalogue.h"
+#include "model/pageeditor.h"
+#include "model/pageinsertion.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const char kWatchScript[] = R"JS(
+(function () {
+  if (window.__tagloomWatch) return;
+  window.__tagloomWatch = true;
+  var report = console.error.bind(console);
+  window.addEventListener('error', function (e) {
+    var t = e.target;
+    if (t && t !== window && t.tagName) {
+      report('tagloom-check: failed resource <' + t.tagName.toLowerCase() + '> ' +
+             (t.currentSrc || t.src || t.href || ''));
+    } else {
+      setTimeout(function () {
+        if (!e.defaultPrevented)
+          report('tagloom-check: uncaught error: ' + e.message + ' (' + e.filename + ':' + e.lineno + ')');
+      }, 0);
+    }
+  }, true);
+  window.addEventListener('unhandledrejection', function (e) {
+    var r = e.reason;
+    report('tagloom-check: unhandled rejection: ' + (r && r.message ? r.message : String(r)));
+  });
+})();
+)JS";
+
+constexpr int kParallelPages = 4;
+constexpr int kLoadTimeoutMs = 20000;
+constexpr int kProbeTimeoutMs = 5000;
+constexpr int kProbeIntervalMs = 100;
+
+// A few probes read the page's title, which is the entry's title on the sample pages.
+const QByteArray kPlainPage = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+                              "<title>TITLE</title>\n</head>\n<body>\n<p>This is my page.</p>\n"
+                              "</body>\n</html>\n";
+
+// The page's own handler leaves a trace that must still be there with the entry's code in.
+const QByteArray kWesternPage =
+    "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"windows-1252\">\r\n"
+    "<title>Caf\xE9 \x80 prices TITLE</title>\r\n</head>\r\n"
+    "<body onload=\"document.documentElement.setAttribute('data-mine', 'ran')\">\r\n"
+    "<p id=\"tl-mine\">D\xE9j\xE0 vu \x96 this is my page.</p>\r\n</body>\r\n</html>\r\n";
+// Some scripts rewrite the title, so the page's own Windows-1252 text is checked in a paragraph.
+const QString kWesternCheck =
+    QStringLiteral("document.documentElement.getAttribute('data-mine') === 'ran' && "
+                   "(!document.getElementById('tl-mine') || "
+                   "document.getElementById('tl-mine').textContent === 'D\u00E9j\u00E0 vu \u2013 "
+                   "this is my page.')");
+
+class CheckedPage final : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+    QStringList problems;
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int line, const QString& source) override {
+        if (level == ErrorMessageLevel)
+            problems.append(QStringLiteral("console error: %1 (%2:%3)")
+                                .arg(message, QFileInfo(source).fileName())
+                                .arg(line));
+    }
+    void javaScriptAlert(const QUrl&, const QString&) override {}
+    bool javaScriptConfirm(const QUrl&, const QString&) override { return false; }
+    bool javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) override {
+        return false;
+    }
+    QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
+};
+
+struct Job {
+    QString name;
+    QString path;
+    QString probe;
+};
+
+// One page in its own visible view (hidden pages throttle their timers), judged by a timer
+// that polls the probe until it holds, fails, or runs out of time.
+class PageCheck final : public QObject {
+public:
+    PageCheck(const Job& job, std::function<void(const QString& name, const QString& failure)> done)
+        : m_job(job)
+        , m_done(std::move(done)) {
+        m_page = new CheckedPage(&m_view);
+        m_view.setPage(m_page);
+        QWebEngineScript watch;
+        watch.setName(QStringLiteral("tagloom-watch"));
+        watch.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        watch.setWorldId(QWebEngineScript::MainWorld);
+        watch.setRunsOnSubFrames(true);
+        watch.setSourceCode(QString::fromUtf8(kWatchScript));
+        m_page->scripts().insert(watch);
+        m_view.resize(900, 600);
+        m_view.show();
+        connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+            if (!ok)
+                finish(QStringLiteral("load failed"));
+            else if (!m_loaded)
+                startProbing();
+        });
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] {
+            finish(m_loaded
+                       ? QStringLiteral("probe did not hold within 5 s (last answer: %1)")
+                             .arg(m_lastAnswer.isEmpty() ? QStringLiteral("none") : m_lastAnswer)
+                       : QStringLiteral("page did not finish loading"));
+        });
+        m_deadline.start(kLoadTimeoutMs);
+        m_page->load(QUrl::fromLocalFile(job.path));
+    }
+
+    bool isFinished() const { return m_finished; }
+
+private:
+    void startProbing() {
+        m_loaded = true;
+        m_deadline.start(kProbeTimeoutMs);
+        askProbe();
+    }
+
+    void askProbe() {
+        if (m_finished)
+            return;
+        if (!m_page->problems.isEmpty()) {
+            finish(m_page->problems.join(QStringLiteral("; ")));
+            return;
+        }
+        const QString wrapped =
+            QStringLiteral("(function () { try { return (%1) ? 'yes' : 'no'; } catch (e) { "
+                           "return 'threw: ' + e; } })()")
+                .arg(m_job.probe);
+        QPointer<PageCheck> self(this);
+        m_page->runJavaScript(wrapped, QWebEngineScript::MainWorld, [self](const QVariant& v) {
+            if (!self || self->m_finished)
+                return;
+            self->m_lastAnswer = v.toString();
+            if (self->m_lastAnswer == QLatin1String("yes"))
+                self->finish(self->m_page->problems.join(QStringLiteral("; ")));
+            else
+                QTimer::singleShot(kProbeIntervalMs, self, [self] {
+                    if (self)
+                        self->askProbe();
+                });
+        });
+    }
+
+    void finish(const QString& failure) {
+        if (std::exchange(m_finished, true))
+            return;
+        m_deadline.stop();
+        m_view.hide();
+        m_done(m_job.name, failure);
+    }
+
+    Job m_job;
+    std::function<void(const QString&, const QString&)> m_done;
+    QWebEngineView m_view;
+    CheckedPage* m_page = nullptr;
+    QTimer m_deadline;
+    QString m_lastAnswer;
+    bool m_loaded = false;
+    bool m_finished = false;
+};
+
+// Runs the jobs kParallelPages at a time; returns "name: reason" per failure.
+QStringList runAll(const QList<Job>& jobs) {
+    QStringList failures;
+    QList<Job> queue = jobs;
+    std::vector<std::unique_ptr<PageCheck>> checks;
+    int active = 0;
+    int finished = 0;
+    const auto done = [&](const QString& name, const QString& failure) {
+        --active;
+        ++finished;
+        if (!failure.isEmpty()) {
+            failures.append(name + QStringLiteral(": ") + failure);
+            qInfo().noquote() << "FAIL" << failures.last();
+        }
+    };
+    // Every check ends by itself (load, probe or deadline); the bound only guards the guards.
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 bound = qint64(jobs.size()) * (kLoadTimeoutMs + kProbeTimeoutMs);
+    while (finished < jobs.size() && clock.elapsed() < bound) {
+        while (!queue.isEmpty() && active < kParallelPages) {
+            ++active;
+            checks.push_back(std::make_unique<PageCheck>(queue.takeFirst(), done));
+        }
+        QTest::qWait(20);
+        // A finished page's view goes as soon as it is no longer on the call stack.
+        checks.erase(
+            std::remove_if(checks.begin(), checks.end(),
+                           [](const std::unique_ptr<PageCheck>& c) { return c->isFinished(); }),
+            checks.end());
+    }
+    if (finished < jobs.size())
+        failures.append(QStringLiteral("%1 pages never finished").arg(jobs.size() - finished));
+    return failures;
+}
+
+QString siteDir() {
+    return QStringLiteral(TAGLOOM_TEST_SITE_DIR);
+}
+
+bool copyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
+
+// The part of a sample page that only the demonstration needs, from the entry's own page
+// template: the snippet's places are left empty for the insertion to fill, a block placed
+// wherever the user likes gets the marker, and a head block that the template also repeats
+// elsewhere (a framed copy of the page) keeps that copy.
+QByteArray scaffoldFromTemplate(const ScriptEntry& entry) {
+    QString page = entry.pageTemplate;
+    page.replace(QStringLiteral("{{title}}"), entry.title.toHtmlEscaped());
+    const bool headElsewhere = page.contains(QStringLiteral("{{head}}"));
+    page.replace(QStringLiteral("{{head}}"), QString());
+    page.replace(QStringLiteral("{{bodyattrs}}"), QString());
+    page.replace(QStringLiteral("{{body}}"), QString());
+    for (int i = 0; i < 4; ++i) {
+        const QString slot = QStringLiteral("{{block%1}}").arg(i + 1);
+        QString fill;
+        if (i < entry.blocks.size()) {
+            const EntryBlock& block = entry.blocks.at(i);
+            const bool head =
+                block.kind == EntryBlock::Kind::H || block.kind == EntryBlock::Kind::H2;
+            bool newPage = false;
+            const PageSnippet::Place place =
+                block.kind == EntryBlock::Kind::X
+                    ? PageSnippet::placeForInstruction(block.instruction, &newPage)
+                    : (block.kind == EntryBlock::Kind::W ? PageSnippet::Place::Anywhere
+                                                         : PageSnippet::Place::BodyEnd);
+            if (head && headElsewhere)
+                fill = block.code;
+            else if (!head && !newPage && place == PageSnippet::Place::Anywhere)
+                fill = QStringLiteral("<!-- tagloom -->");
+        }
+        page.replace(slot, fill);
+    }
+    return page.toUtf8();
+}
+
+// The same scaffolding as a Windows-1252 page with CR LF and an onload handler of its own.
+QByteArray westernScaffold(const QByteArray& scaffold) {
+    QByteArray page = scaffold;
+    page.replace("\r\n", "\n");
+    page.replace("<meta charset=\"utf-8\">", "<meta charset=\"windows-1252\">");
+    QString text = QString::fromLatin1(page);
+    // The first of each is the page's own tag; later ones are inside the demo's scripts.
+    const qsizetype body = text.indexOf(QLatin1String("<body"));
+    if (body >= 0)
+        text.insert(body + 5,
+                    QStringLiteral(
+                        " onload=\"document.documentElement.setAttribute('data-mine', 'ran')\""));
+    const qsizetype title = text.indexOf(QLatin1String("<title>"));
+    if (title >= 0)
+        text.insert(title + 7, QStringLiteral("Caf\u00E9 \u0080 prices "));
+    page = text.toLatin1();
+    page.replace("\n", "\r\n");
+    return page;
+}
+
+} // namespace
+
+class TestInsertedPages : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void everyEntryWorksInAPlainPage();
+    void everyEntryWorksInAWesternPageWithItsOwnOnload();
+
+private:
+    void runPass(const QByteArray& plain, bool western);
+
+    QTemporaryDir m_site;
+    Catalogue m_catalogue;
+};
+
+void TestInsertedPages::initTestCase() {
+    QVERIFY(m_site.isValid());
+    QVERIFY2(QFileInfo(siteDir() + QStringLiteral("/tagloom/samples")).isDir(),
+             "build the site first (target tagloom_site)");
+    // The pages are written beside the copied sample pages, so the support files resolve.
+    QVERIFY(copyTree(siteDir(), m_site.path()));
+    QVERIFY(m_catalogue.errors().isEmpty());
+}
+
+void TestInsertedPages::runPass(const QByteArray& plain, bool western) {
+    QStringList only;
+    for (const QString& f :
+         qEnvironmentVariable("TAGLOOM_SAMPLES_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts))
+        only.append(f.trimmed());
+    DiskPageFileAccess files;
+    const PageEditor editor(files, QString());
+    QList<Job> jobs;
+    QStringList failures;
+    for (const ScriptEntry* entry : m_catalogue.entries()) {
+        if (!entry->hasSample() || entry->todo)
+            continue;
+        if (!only.isEmpty() && !only.contains(entry->samplePage.section(QLatin1Char('/'), 0, 0)))
+            continue;
+        const QString folder =
+            QFileInfo(m_site.filePath(QStringLiteral("tagloom/samples/") + entry->samplePage))
+                .absolutePath();
+        const QString path = QDir(folder).filePath(
+            QStringLiteral("my-%1-%2.htm")
+                .arg(entry->formName, western ? QStringLiteral("1252") : QStringLiteral("utf8")));
+        const PageSnippet snippet = PageSnippet::fromEntry(*entry, true);
+        if (!snippet.hasPieces()) {
+            // A whole page of its own: the command offered instead is saving it as a new page.
+            const PageEditor::Outcome saved =
+                editor.saveNewPage(path, snippet.newPages.value(0).code, true);
+            if (!saved.ok)
+                failures.append(entry->formName + QStringLiteral(": ") + saved.message);
+            else
+                jobs.append({entry->formName, path, entry->probe});
+            continue;
+        }
+        QByteArray page = plain;
+        page.replace("TITLE", entry->title.toHtmlEscaped().toLatin1());
+        if (!entry->pageTemplate.isEmpty()) {
+            page = scaffoldFromTemplate(*entry);
+            if (western)
+                page = westernScaffold(page);
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(page) < 0) {
+            failures.append(entry->formName + QStringLiteral(": cannot write ") + path);
+            continue;
+        }
+        file.close();
+        const PageEditor::Preview preview = editor.previewInsert(path, snippet);
+        const PageEditor::Outcome outcome = editor.apply(preview);
+        if (!outcome.ok) {
+            failures.append(entry->formName + QStringLiteral(": ") + outcome.message);
+            continue;
+        }
+        QString probe = entry->probe;
+        if (western)
+            probe = QStringLiteral("(%1) && %2").arg(probe, kWesternCheck);
+        jobs.append({entry->formName, path, probe});
+    }
+    failures += runAll(jobs);
+    qInfo().noquote() << QStringLiteral("%1 pages: passed %2, failed %3")
+                             .arg(western ? QStringLiteral("Windows-1252")
+                                          : QStringLiteral("UTF-8"))
+                             .arg(jobs.size() - failures.size())
+                             .arg(failures.size());
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+void TestInsertedPages::everyEntryWorksInAPlainPage() {
+    runPass(kPlainPage, false);
+}
+
+void TestInsertedPages::everyEntryWorksInAWesternPageWithItsOwnOnload() {
+    runPass(kWesternPage, true);
+}
+
+QTEST_MAIN(TestInsertedPages)
+#include "tst_insertedpages.moc"
