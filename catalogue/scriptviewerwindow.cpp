@@ -17,6 +17,7 @@
 #include "model/entrydocument.h"
 #include "widgets/codebox.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -112,12 +113,14 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
                                        [document] { return document; });
     setFixedSize(Twips::size(layout.client.width(), layout.client.height()));
 
-    addLabel(QStringLiteral("Label1_0"), QStringLiteral("Description:"), UiFonts::bold(),
+    addLabel(QStringLiteral("Label1_0"),
+             QCoreApplication::translate("ScriptViewerWindow", "Description:"), UiFonts::bold(),
              layout.descriptionHeading, false);
     addLabel(QStringLiteral("Label3"), entry.description, UiFonts::normal(), layout.description,
              true);
     if (!layout.codeHeading.isNull())
-        addLabel(QStringLiteral("Label1_1"), QStringLiteral("Copy-and-paste Code:"),
+        addLabel(QStringLiteral("Label1_1"),
+                 QCoreApplication::translate("ScriptViewerWindow", "Copy-and-paste Code:"),
                  UiFonts::bold(), layout.codeHeading, false);
 
     // One block keeps the single names of the standard window; several form arrays.
@@ -146,17 +149,20 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
             box->setTabChangesFocus(true);
             box->setPlainText(block.code);
             box->document()->setModified(false);
-            box->setAccessibleName(block.instruction.isEmpty() ? QStringLiteral("Code")
-                                                               : block.instruction);
+            box->setAccessibleName(block.instruction.isEmpty()
+                                       ? QCoreApplication::translate("ScriptViewerWindow", "Code")
+                                       : block.instruction);
             m_commands->addCodeBox(box, i);
             m_codeBoxes.append(box);
         }
     }
 
     if (!layout.link.isNull()) {
-        addLabel(QStringLiteral("Label1_2"), QStringLiteral("See Demo Page:"), UiFonts::bold(),
-                 layout.demoHeading, false);
-        m_link = new LinkLabel(QStringLiteral("click here for sample page!"), this);
+        addLabel(QStringLiteral("Label1_2"),
+                 QCoreApplication::translate("ScriptViewerWindow", "See Demo Page:"),
+                 UiFonts::bold(), layout.demoHeading, false);
+        m_link = new LinkLabel(
+            QCoreApplication::translate("ScriptViewerWindow", "click here for sample page!"), this);
         m_link->setObjectName(QStringLiteral("Label2"));
         m_link->setTextFormat(Qt::PlainText);
         m_link->setFont(UiFonts::link());
@@ -169,8 +175,10 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
         connect(m_link, &LinkLabel::clicked, this, &ScriptViewerWindow::Label2_Click);
         // Reachable with Tab and opened with Enter or Space like a button.
         m_link->setFocusPolicy(Qt::StrongFocus);
-        m_link->setAccessibleName(QStringLiteral("click here for sample page! (opens %1)")
-                                      .arg(entry.sampleUrl(AppFolder::sampleBaseUrl())));
+        m_link->setAccessibleName(
+            QCoreApplication::translate("ScriptViewerWindow",
+                                        "click here for sample page! (opens %1)")
+                .arg(entry.sampleUrl(AppFolder::sampleBaseUrl())));
     }
 
     // The address box never shows; in the Browser Window entries it is called Text2.

@@ -5,9 +5,11 @@
 #include "platform/uifonts.h"
 
 #include "kit/entryview.h"
+#include "kit/translatedtext.h"
 #include "model/catalogue.h"
 #include "widgets/codebox.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -19,9 +21,12 @@ const QString kAdditional = QStringLiteral("frmAdditionalImage6");
 const QString kInstructions = QStringLiteral("frmImage7instructions");
 const QString kTextover = QStringLiteral("frmTextover");
 
-const QString kTextoverNote = QStringLiteral(
-    "You can change the 2nd line to reflect the link's initial state.  The line after that "
-    "(Hover) tells your browser to change the decoration of the text and its color!");
+const TranslatedText kTextoverNote{
+    "SecondaryWindow",
+    QT_TRANSLATE_NOOP(
+        "SecondaryWindow",
+        "You can change the 2nd line to reflect the link's initial state.  The line after that "
+        "(Hover) tells your browser to change the decoration of the text and its color!")};
 
 struct Design {
     QString caption;
@@ -33,13 +38,13 @@ struct Design {
 
 Design designOf(const QString& name) {
     if (name == kAdditional)
-        return {QStringLiteral("Additonal Instructions..."), QSize(6810, 4590), false,
-                QRect(180, 180, 6495, 4215), true};
+        return {QCoreApplication::translate("SecondaryWindow", "Additonal Instructions..."),
+                QSize(6810, 4590), false, QRect(180, 180, 6495, 4215), true};
     if (name == kInstructions)
-        return {QStringLiteral("Additional Instructions"), QSize(6450, 4890), true,
-                QRect(120, 180, 6195, 4575), true};
-    return {QStringLiteral("Text MouseOver"), QSize(4635, 2415), true, QRect(180, 1020, 4275, 1155),
-            false};
+        return {QCoreApplication::translate("SecondaryWindow", "Additional Instructions"),
+                QSize(6450, 4890), true, QRect(120, 180, 6195, 4575), true};
+    return {QCoreApplication::translate("SecondaryWindow", "Text MouseOver"), QSize(4635, 2415),
+            true, QRect(180, 1020, 4275, 1155), false};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/viewerlayout.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -72,11 +73,11 @@ QRect ViewerLayout::designedButton(const QString& extraWindow) {
 
 QString ViewerLayout::buttonCaption(const QString& extraWindow) {
     if (extraWindow == kAdditional)
-        return QStringLiteral("click here for additional details");
+        return QCoreApplication::translate("ViewerLayout", "click here for additional details");
     if (extraWindow == kInstructions)
-        return QStringLiteral("Click here for more instructions...");
+        return QCoreApplication::translate("ViewerLayout", "Click here for more instructions...");
     if (extraWindow == kTextover)
-        return QStringLiteral("Text MouseOver!");
+        return QCoreApplication::translate("ViewerLayout", "Text MouseOver!");
     return QString();
 }
 

@@ -17,6 +17,7 @@
 #include "kit/windowregistry.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -42,13 +43,15 @@ QSize frmCustom::designedClientSize() {
 }
 
 QString frmCustom::caption() {
-    return QStringLiteral("My Scripts!   -Add up to 30 scripts to Tagloom");
+    return QCoreApplication::translate("frmCustom",
+                                       "My Scripts!   -Add up to 30 scripts to Tagloom");
 }
 
 void frmCustom::buildControls() {
-    makeLabel(this, "Label1_0", QStringLiteral("Description:"), Twips::rect(300, 240, 1035, 195),
-              true);
-    makeLabel(this, "Label1_3", QStringLiteral("Entry #:"), Twips::rect(5400, 105, 615, 195));
+    makeLabel(this, "Label1_0", QCoreApplication::translate("frmCustom", "Description:"),
+              Twips::rect(300, 240, 1035, 195), true);
+    makeLabel(this, "Label1_3", QCoreApplication::translate("frmCustom", "Entry #:"),
+              Twips::rect(5400, 105, 615, 195));
 
     m_txtEntry = new QLineEdit(this);
     m_txtEntry->setObjectName(QStringLiteral("txtEntry"));
@@ -61,12 +64,12 @@ void frmCustom::buildControls() {
         makeLabel(this, "lblDescription", QString(), Twips::rect(600, 540, 5295, 435));
     m_lblDescription->setWordWrap(true);
 
-    makeLabel(this, "Label1_1", QStringLiteral("Copy-and-paste Code:"),
+    makeLabel(this, "Label1_1", QCoreApplication::translate("frmCustom", "Copy-and-paste Code:"),
               Twips::rect(300, 1020, 1935, 195), true);
-    const QString headPlacement =
-        QStringLiteral("Enter the following between the <HEAD> and </HEAD> tags of your page:");
-    const QString bodyPlacement =
-        QStringLiteral("Enter the following between the <BODY> and </BODY> tags of your page:");
+    const QString headPlacement = QCoreApplication::translate(
+        "frmCustom", "Enter the following between the <HEAD> and </HEAD> tags of your page:");
+    const QString bodyPlacement = QCoreApplication::translate(
+        "frmCustom", "Enter the following between the <BODY> and </BODY> tags of your page:");
     makeLabel(this, "Label4_0", headPlacement, Twips::rect(660, 1320, 5475, 255));
 
     const auto codeBox = [this](const char* name, const QRect& geometry) {
@@ -84,7 +87,8 @@ void frmCustom::buildControls() {
     makeLabel(this, "Label4_1", bodyPlacement, Twips::rect(660, 3000, 5475, 255));
     m_txtBODY = codeBox("txtBODY", Twips::rect(660, 3240, 5355, 1155));
 
-    makeLabel(this, "Label4_2", QStringLiteral("Other info:"), Twips::rect(660, 4440, 5475, 255));
+    makeLabel(this, "Label4_2", QCoreApplication::translate("frmCustom", "Other info:"),
+              Twips::rect(660, 4440, 5475, 255));
     m_txtOther = new QLineEdit(this);
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
     m_txtOther->setGeometry(Twips::rect(1500, 4440, 4515, 315));
@@ -92,9 +96,10 @@ void frmCustom::buildControls() {
     m_txtOther->setMaxLength(LimitedLineEdit::NoLimit);
     m_txtOther->setFont(UiFonts::normal());
 
-    makeLabel(this, "Label1_2", QStringLiteral("See Demo Page:"), Twips::rect(660, 4860, 1515, 255),
-              true);
-    m_label2 = makeLabel(this, "Label2", QStringLiteral("click here for sample page!"),
+    makeLabel(this, "Label1_2", QCoreApplication::translate("frmCustom", "See Demo Page:"),
+              Twips::rect(660, 4860, 1515, 255), true);
+    m_label2 = makeLabel(this, "Label2",
+                         QCoreApplication::translate("frmCustom", "click here for sample page!"),
                          Twips::rect(1980, 4860, 3495, 375));
     m_label2->setFont(UiFonts::link());
     m_label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -106,15 +111,16 @@ void frmCustom::buildControls() {
     // Reachable with Tab and opened with Enter or Space like a button.
     m_label2->setFocusPolicy(Qt::StrongFocus);
     m_label2->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted black; }"));
-    m_label2->setAccessibleName(QStringLiteral("click here for sample page!"));
+    m_label2->setAccessibleName(
+        QCoreApplication::translate("frmCustom", "click here for sample page!"));
 
-    m_cmdEdit = new QPushButton(QStringLiteral("&Edit Entry"), this);
+    m_cmdEdit = new QPushButton(QCoreApplication::translate("frmCustom", "&Edit Entry"), this);
     m_cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
     m_cmdEdit->setGeometry(Twips::rect(3240, 5220, 1395, 315));
     m_cmdEdit->setAutoDefault(false);
     connect(m_cmdEdit, &QPushButton::clicked, this, &frmCustom::cmdEdit_Click);
 
-    m_cmdDelete = new QPushButton(QStringLiteral("&Delete Entry"), this);
+    m_cmdDelete = new QPushButton(QCoreApplication::translate("frmCustom", "&Delete Entry"), this);
     m_cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
     m_cmdDelete->setGeometry(Twips::rect(4620, 5220, 1395, 315));
     m_cmdDelete->setAutoDefault(false);
@@ -133,10 +139,10 @@ void frmCustom::buildControls() {
     setTabOrder(m_cmdEdit, m_cmdDelete);
     setFocusProxy(m_txtHEAD);
 
-    m_txtEntry->setAccessibleName(QStringLiteral("Entry #"));
+    m_txtEntry->setAccessibleName(QCoreApplication::translate("frmCustom", "Entry #"));
     m_txtHEAD->setAccessibleName(headPlacement);
     m_txtBODY->setAccessibleName(bodyPlacement);
-    m_txtOther->setAccessibleName(QStringLiteral("Other info"));
+    m_txtOther->setAccessibleName(QCoreApplication::translate("frmCustom", "Other info"));
 
     m_commands =
         new EntryViewCommands(this, &m_context, EntryRef(), [this, headPlacement, bodyPlacement] {
@@ -186,8 +192,9 @@ void frmCustom::ShowEntry() {
     m_commands->setEntry(EntryRef::myScript(m_entrySlot));
     m_label2->setAccessibleName(
         m_entrySite.isEmpty()
-            ? QStringLiteral("click here for sample page! (no address)")
-            : QStringLiteral("click here for sample page! (opens %1)").arg(m_entrySite));
+            ? QCoreApplication::translate("frmCustom", "click here for sample page! (no address)")
+            : QCoreApplication::translate("frmCustom", "click here for sample page! (opens %1)")
+                  .arg(m_entrySite));
     m_txtEntry->setText(QString::number(m_entrySlot));
     m_lblDescription->setText(values.description);
     m_txtHEAD->setValue(values.head);
@@ -228,14 +235,18 @@ void frmCustom::cmdEdit_Click() {
 void frmCustom::cmdDelete_Click() {
     if (m_entrySlot <= 0 || !m_context.store || !m_context.messages)
         return;
-    if (m_context.messages->askYesNo(this, MyScripts::kWarningTitle,
-                                     QStringLiteral("Are you sure you want to delete this entry?"),
-                                     MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
+    if (m_context.messages->askYesNo(
+            this,
+            QCoreApplication::translate("MyScriptsCommands",
+                                        qUtf8Printable(MyScripts::kWarningTitle)),
+            QCoreApplication::translate("frmCustom", "Are you sure you want to delete this entry?"),
+            MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
         return;
     const StoreWriteResult result = SlotStore(*m_context.store).clearSlot(m_entrySlot);
     if (!result.ok) {
-        MyScripts::reportStoreFailure(m_context, this,
-                                      QStringLiteral("The entry could not be deleted"), result);
+        MyScripts::reportStoreFailure(
+            m_context, this,
+            QCoreApplication::translate("frmCustom", "The entry could not be deleted"), result);
         return;
     }
     WindowRegistry::closeWindow(this);
@@ -246,10 +257,11 @@ void frmCustom::Label2_Click() {
     // An empty address would have the desktop open whatever it likes; there is nothing to show.
     if (m_entrySite.isEmpty()) {
         if (m_entrySlot > 0 && m_context.messages)
-            m_context.messages->inform(this, caption(),
-                                       QStringLiteral("No sample page is set for this entry. "
-                                                      "Choose Edit Entry to add its address."),
-                                       MessageBoxes::Icon::Information);
+            m_context.messages->inform(
+                this, caption(),
+                QCoreApplication::translate("frmCustom", "No sample page is set for this entry. "
+                                                         "Choose Edit Entry to add its address."),
+                MessageBoxes::Icon::Information);
         return;
     }
     if (!m_context.shell)

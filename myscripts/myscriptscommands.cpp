@@ -13,12 +13,14 @@
 #include "kit/windowregistry.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace MyScripts {
 
-const QString kAddNewRow = QStringLiteral("Add New Script...");
-const QString kWarningTitle = QStringLiteral("Warning!");
+const QString kAddNewRow =
+    QStringLiteral(QT_TRANSLATE_NOOP("MyScriptsCommands", "Add New Script..."));
+const QString kWarningTitle = QStringLiteral(QT_TRANSLATE_NOOP("MyScriptsCommands", "Warning!"));
 
 void refreshList(AppContext& context) {
     if (context.main)
@@ -33,7 +35,8 @@ MyScriptsCommands::MyScriptsCommands(AppContext& context, QObject* parent)
 
 void MyScriptsCommands::fillList(QListWidget* list) {
     list->clear();
-    list->addItem(MyScripts::kAddNewRow);
+    list->addItem(
+        QCoreApplication::translate("MyScriptsCommands", qUtf8Printable(MyScripts::kAddNewRow)));
     if (!m_context.store)
         return;
     for (;;) {
@@ -52,7 +55,8 @@ void MyScriptsCommands::fillList(QListWidget* list) {
 void MyScriptsCommands::dispatch(const QString& rowText) {
     if (!m_context.windows)
         return;
-    if (rowText == MyScripts::kAddNewRow) {
+    if (rowText ==
+        QCoreApplication::translate("MyScriptsCommands", qUtf8Printable(MyScripts::kAddNewRow))) {
         if (!m_context.store)
             return;
         SlotStore entries(*m_context.store);
@@ -63,8 +67,12 @@ void MyScriptsCommands::dispatch(const QString& rowText) {
         } else if (anyFree) {
             m_context.windows->show(QStringLiteral("frmNewTemplate"));
         } else if (m_context.messages) {
-            m_context.messages->inform(m_context.main, MyScripts::kWarningTitle,
-                                       QStringLiteral("All entry slots have been occupied!"));
+            m_context.messages->inform(
+                m_context.main,
+                QCoreApplication::translate("MyScriptsCommands",
+                                            qUtf8Printable(MyScripts::kWarningTitle)),
+                QCoreApplication::translate("MyScriptsCommands",
+                                            "All entry slots have been occupied!"));
         }
         return;
     }
@@ -76,12 +84,16 @@ void MyScriptsCommands::clearAllEntries() {
     if (!m_context.store || !m_context.messages)
         return;
     if (m_context.messages->askYesNo(
-            m_context.main, MyScripts::kWarningTitle,
-            QStringLiteral("Are you sure you want to clear all of your 'My Scripts' entries?"),
+            m_context.main,
+            QCoreApplication::translate("MyScriptsCommands",
+                                        qUtf8Printable(MyScripts::kWarningTitle)),
+            QCoreApplication::translate(
+                "MyScriptsCommands",
+                "Are you sure you want to clear all of your 'My Scripts' entries?"),
             MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
         return;
     if (!MyScripts::backupBefore(m_context, m_context.main, QStringLiteral("clear-all"),
-                                 QStringLiteral("cleared")))
+                                 QCoreApplication::translate("MyScriptsCommands", "cleared")))
         return;
     const StoreWriteResult result = SlotStore(*m_context.store).clearAllSlots();
     if (!result.ok) {
@@ -90,10 +102,12 @@ void MyScriptsCommands::clearAllEntries() {
         if (!backups.isEmpty() && backups.first().label == QLatin1String("clear-all"))
             (void)m_context.store->relabelBackup(backups.first(),
                                                  QStringLiteral("clear-all-failed"));
-        MyScripts::reportStoreFailure(m_context, m_context.main,
-                                      QStringLiteral("Your 'My Scripts' entries could not be "
-                                                     "cleared"),
-                                      result);
+        MyScripts::reportStoreFailure(
+            m_context, m_context.main,
+            QCoreApplication::translate("MyScriptsCommands",
+                                        "Your 'My Scripts' entries could not be "
+                                        "cleared"),
+            result);
     }
     MyScripts::refreshList(m_context);
 }

@@ -13,6 +13,7 @@
 #include "kit/windowplacement.h"
 #include "kit/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -24,8 +25,8 @@ void registerMyScripts(AppContext& context, QObject* owner) {
     QTimer::singleShot(0, owner, [ctx] { MyScripts::announceRecovery(*ctx); });
     if (context.entryActions)
         context.entryActions->add(
-            {QStringLiteral("&Preview"), QKeySequence(Qt::CTRL | Qt::Key_E),
-             QStringLiteral("actPreview"),
+            {QCoreApplication::translate("MyScriptsRegistration", "&Preview"),
+             QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("actPreview"),
              [ctx](const EntryRef& ref, QWidget* origin) {
                  if (!ctx->preview || !ctx->store || ref.slot <= 0)
                      return;

@@ -9,9 +9,11 @@
 
 #include "kit/appcontext.h"
 
-const QString Skins::kFailure =
-    QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!");
-const QString Skins::kFailureTitle = QStringLiteral("Tagloom Error!");
+#include <QCoreApplication>
+
+const QString Skins::kFailure = QStringLiteral(
+    QT_TRANSLATE_NOOP("Skins", "Cannot load skin.  See the Tagloom FAQ page for instructions!"));
+const QString Skins::kFailureTitle = QStringLiteral(QT_TRANSLATE_NOOP("Skins", "Tagloom Error!"));
 const QString Skins::kSection = QStringLiteral("Skin");
 const QString Skins::kKey = QStringLiteral("Value");
 
@@ -64,18 +66,23 @@ void Skins::chooseSkin(int skin) {
     if (!applied) {
         // The previous choice stays in the store.
         if (m_context.messages)
-            m_context.messages->inform(parent, kFailureTitle, kFailure,
-                                       MessageBoxes::Icon::Warning);
+            m_context.messages->inform(
+                parent, QCoreApplication::translate("Skins", qUtf8Printable(kFailureTitle)),
+                QCoreApplication::translate("Skins", qUtf8Printable(kFailure)),
+                MessageBoxes::Icon::Warning);
         return;
     }
     if (!m_context.store)
         return;
     if (!m_context.store->write(kSection, kKey, QString::number(skin)) && m_context.messages) {
-        QString text = QStringLiteral("The skin is shown, but it could not be remembered for the "
-                                      "next start: the settings store refused to write it.");
+        QString text = QCoreApplication::translate(
+            "Skins", "The skin is shown, but it could not be remembered for the "
+                     "next start: the settings store refused to write it.");
         const QString reason = m_context.store->lastError().trimmed();
         if (!reason.isEmpty())
-            text += QStringLiteral("\n\nReason: ") + reason;
-        m_context.messages->inform(parent, kFailureTitle, text, MessageBoxes::Icon::Warning);
+            text += QCoreApplication::translate("Skins", "\n\nReason: ") + reason;
+        m_context.messages->inform(
+            parent, QCoreApplication::translate("Skins", qUtf8Printable(kFailureTitle)), text,
+            MessageBoxes::Icon::Warning);
     }
 }

@@ -9,6 +9,7 @@
 #include "kit/appcontext.h"
 #include "kit/hubwindow.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPoint>
 #include <QSize>
@@ -41,9 +42,10 @@ QWidget* WebTools::createQuickBrowser() {
     if (!web) {
         if (m_context.messages)
             m_context.messages->inform(
-                m_context.main, QStringLiteral("Tagloom Error!"),
-                QStringLiteral("The Quick Browser cannot open: its web component could not be "
-                               "loaded.\n\n%1")
+                m_context.main, QCoreApplication::translate("WebTools", "Tagloom Error!"),
+                QCoreApplication::translate(
+                    "WebTools", "The Quick Browser cannot open: its web component could not be "
+                                "loaded.\n\n%1")
                     .arg(m_plugin.errorString()),
                 MessageBoxes::Icon::Critical);
         return nullptr;
