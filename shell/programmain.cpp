@@ -7,6 +7,7 @@
 #include "platform/settingsstore.h"
 #include "platform/shellopen.h"
 #include "platform/systemregistry.h"
+#include "platform/translations.h"
 #include "platform/uifonts.h"
 
 #include "shell/application.h"
@@ -23,6 +24,7 @@ int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>&
     QApplication::setOrganizationName(QStringLiteral("Tagloom"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon/tagloom-256.png")));
     UiFonts::install();
+    Translations::install(QLocale(), Translations::folder());
 
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
     DesktopShellOpener shell;
