@@ -38,9 +38,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tagloom.github.io/")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "catalogue of ready-made JavaScript and HTML snippets for web pages
-Tagloom is a desktop companion for people who write web pages by hand: a
+# CPack puts the summary above this as the synopsis line.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tagloom is a desktop companion for people who write web pages by hand: a
 catalogue of 208 ready-made JavaScript and HTML snippets in 16 categories,
 each with a description, code blocks under a line that says where in the
 page they belong, and a live sample page from a bundled offline web site.
