@@ -6,11 +6,12 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/codebox.h"
 #include "catalogue/viewerlayout.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
-#include "webtools/separatebrowserservice.h"
+
+#include "kit/appcontext.h"
+#include "kit/separatebrowserservice.h"
+#include "kit/windowregistry.h"
+#include "widgets/codebox.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

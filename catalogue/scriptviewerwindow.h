@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "catalogue/scriptentry.h"
-#include "shell/linklabel.h"
+#include "model/scriptentry.h"
+#include "widgets/linklabel.h"
 
 #include <QLabel>
 #include <QList>

@@ -4,8 +4,8 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogue.h"
-#include "catalogue/codebox.h"
+#include "model/catalogue.h"
+#include "widgets/codebox.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/viewerfactory.h"
 
-#include "catalogue/catalogue.h"
 #include "catalogue/scriptviewerwindow.h"
 #include "catalogue/secondarywindow.h"
-#include "shell/appcontext.h"
+
+#include "kit/appcontext.h"
+#include "model/catalogue.h"
 
 namespace ViewerFactory {
 

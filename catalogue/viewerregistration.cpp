@@ -3,8 +3,9 @@
 
 #include "catalogue/secondarywindow.h"
 #include "catalogue/viewerfactory.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/windowregistry.h"
 
 #include <QtGlobal>
 

@@ -8,8 +8,9 @@
 
 #include "help/artwork.h"
 #include "help/sysinfo.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/windowregistry.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "shell/windowregistry.h"
+#include "kit/windowregistry.h"
 
 #include <QPainter>
 

@@ -4,9 +4,9 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
-#include "shell/windowregistry.h"
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
+#include "kit/windowregistry.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/linklabel.h"
+#include "widgets/linklabel.h"
 
 #include <QColor>
 #include <QLabel>

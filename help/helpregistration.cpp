@@ -4,8 +4,9 @@
 #include "help/frmabout.h"
 #include "help/frmaboutme.h"
 #include "help/helppages.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/windowregistry.h"
 
 namespace {
 

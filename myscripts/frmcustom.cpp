@@ -9,9 +9,10 @@
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
 #include "myscripts/slotstore.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
+#include "kit/windowregistry.h"
 
 #include <QComboBox>
 #include <QIcon>

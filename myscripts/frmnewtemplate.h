@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "myscripts/formparts.h"
+#include "myscripts/pictureform.h"
+
+#include "widgets/formparts.h"
 
 class QCheckBox;
 class QPushButton;

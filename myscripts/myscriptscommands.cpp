@@ -4,9 +4,10 @@
 #include "platform/messageboxes.h"
 
 #include "myscripts/slotstore.h"
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
+#include "kit/windowregistry.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -18,12 +19,8 @@ const QString kWarningTitle = QStringLiteral("Warning!");
 const QString kErrorTitle = QStringLiteral("Tagloom Error!");
 
 void refreshList(AppContext& context) {
-    if (!context.main)
-        return;
-    QComboBox* combo = context.main->CmbCategories();
-    combo->update();
-    combo->setCurrentIndex(frmMain::MyScriptsCategory - 1);
-    combo->setCurrentIndex(frmMain::MyScriptsCategory);
+    if (context.main)
+        context.main->reloadMyScripts();
 }
 
 void reportStoreFailure(AppContext& context, QWidget* parent, const QString& what,

@@ -4,8 +4,9 @@
 #include "myscripts/frmcustom.h"
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
+
+#include "kit/appcontext.h"
+#include "kit/windowregistry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

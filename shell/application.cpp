@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/application.h"
 
-#include "catalogue/catalogue.h"
 #include "catalogue/viewerregistration.h"
 #include "help/helpregistration.h"
 #include "myscripts/myscriptsregistration.h"
 #include "shell/frmmain.h"
 #include "shell/mdiformmain.h"
 #include "shell/skinsregistration.h"
-#include "shell/windowregistry.h"
 #include "webtools/webtoolsregistration.h"
+
+#include "kit/windowregistry.h"
+#include "model/catalogue.h"
 
 #include <QListWidget>
 #include <QMenuBar>
@@ -22,9 +23,9 @@ Application::Application(const AppContext& base, QObject* parent)
     m_context.catalogue = m_catalogue.get();
     m_context.windows = m_windows.get();
 
-    m_context.frame = new MDIFormMain(m_context);
-    m_context.frame->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_windows->setMdiArea(m_context.frame->mdiArea());
+    m_frame = new MDIFormMain(m_context);
+    m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_windows->setMdiArea(m_frame->mdiArea());
 
     m_windows->registerWindow(QStringLiteral("frmMain"), WindowRegistry::Placement::FrameChild,
                               [this] { return new frmMain(m_context); });
@@ -37,16 +38,21 @@ Application::Application(const AppContext& base, QObject* parent)
 }
 
 Application::~Application() {
-    delete m_context.frame;
+    delete m_frame;
+}
+
+frmMain* Application::mainWindow() const {
+    return static_cast<frmMain*>(m_context.main);
 }
 
 void Application::start() {
-    m_context.frame->MDIForm_Load();
-    m_context.main = static_cast<frmMain*>(m_windows->show(QStringLiteral("frmMain")));
-    m_context.frame->setMenuBar(m_context.main->menuBar());
-    m_context.main->menuBar()->show();
-    m_context.main->Form_Load();
-    m_context.frame->show();
-    m_windows->raiseWindow(m_context.main);
-    m_context.main->List1()->setFocus();
+    m_frame->MDIForm_Load();
+    auto* main = static_cast<frmMain*>(m_windows->show(QStringLiteral("frmMain")));
+    m_context.main = main;
+    m_frame->setMenuBar(main->menuBar());
+    main->menuBar()->show();
+    main->Form_Load();
+    m_frame->show();
+    m_windows->raiseWindow(main);
+    main->List1()->setFocus();
 }

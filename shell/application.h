@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/appcontext.h"
+#include "kit/appcontext.h"
 
 #include <QObject>
 
 #include <memory>
 
 class Catalogue;
+class MDIFormMain;
+class frmMain;
 
 // Puts the program together: the frame, frmMain, the window registry and every
 // subsystem's windows, over the outside-world adapters the caller hands in.
@@ -22,11 +24,12 @@ public:
     void start();
 
     AppContext& context() { return m_context; }
-    MDIFormMain* frame() const { return m_context.frame; }
-    frmMain* mainWindow() const { return m_context.main; }
+    MDIFormMain* frame() const { return m_frame; }
+    frmMain* mainWindow() const;
 
 private:
     AppContext m_context;
     std::unique_ptr<Catalogue> m_catalogue;
     std::unique_ptr<WindowRegistry> m_windows;
+    MDIFormMain* m_frame = nullptr;
 };

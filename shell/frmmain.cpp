@@ -4,11 +4,11 @@
 #include "platform/messageboxes.h"
 #include "platform/twips.h"
 
-#include "catalogue/catalogueindex.h"
-#include "shell/appcontext.h"
-#include "shell/applifecycle.h"
-#include "shell/services.h"
-#include "shell/windowregistry.h"
+#include "kit/appcontext.h"
+#include "kit/applifecycle.h"
+#include "kit/services.h"
+#include "kit/windowregistry.h"
+#include "model/catalogueindex.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,7 +37,7 @@ const char kGreyButtonStyle[] =
 } // namespace
 
 frmMain::frmMain(AppContext& context, QWidget* parent)
-    : QWidget(parent)
+    : HubWindow(parent)
     , m_context(context)
     , m_skin(QStringLiteral(":/assets/skins/skin1.png")) {
     setObjectName(QStringLiteral("frmMain"));
@@ -178,6 +178,14 @@ QString frmMain::selectedRowText() const {
 
 void frmMain::appendRow(const QString& text) {
     m_list1->addItem(text);
+}
+
+void frmMain::reloadMyScripts() {
+    // Passing through the previous category makes the change signal fire even when
+    // "My Scripts!" is already shown, so the list is always read afresh.
+    m_cmbCategories->update();
+    m_cmbCategories->setCurrentIndex(MyScriptsCategory - 1);
+    m_cmbCategories->setCurrentIndex(MyScriptsCategory);
 }
 
 void frmMain::setSkinPicture(const QPixmap& picture) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/hubwindow.h"
+
 #include <QPixmap>
-#include <QWidget>
 
 class QComboBox;
 class QFrame;
@@ -14,7 +15,7 @@ class QPushButton;
 struct AppContext;
 
 // The hub: pick a category, double-click a title to open its window.
-class frmMain final : public QWidget {
+class frmMain final : public HubWindow {
     Q_OBJECT
 public:
     explicit frmMain(AppContext& context, QWidget* parent = nullptr);
@@ -25,14 +26,15 @@ public:
     // The doors other windows use.
     QComboBox* CmbCategories() const { return m_cmbCategories; }
     QListWidget* List1() const { return m_list1; }
-    QString selectedRowText() const;
-    void appendRow(const QString& text);
+    QString selectedRowText() const override;
+    void appendRow(const QString& text) override;
+    void reloadMyScripts() override;
 
     // The menu bar that the frame shows while this window is active.
     QMenuBar* menuBar() const { return m_menuBar; }
 
     // The background picture (the current skin).
-    void setSkinPicture(const QPixmap& picture);
+    void setSkinPicture(const QPixmap& picture) override;
     QPixmap skinPicture() const { return m_skin; }
 
     void Form_Load();

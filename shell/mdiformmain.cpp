@@ -4,9 +4,10 @@
 #include "platform/twips.h"
 #include "platform/windowchrome.h"
 
-#include "shell/appcontext.h"
-#include "shell/applifecycle.h"
 #include "shell/frmmain.h"
+
+#include "kit/appcontext.h"
+#include "kit/applifecycle.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -4,9 +4,10 @@
 #include "platform/messageboxes.h"
 #include "platform/settingsstore.h"
 
-#include "shell/appcontext.h"
 #include "shell/frmmain.h"
 #include "shell/frmskins.h"
+
+#include "kit/appcontext.h"
 
 const QString Skins::kFailure =
     QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!");

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "shell/frmskins.h"
-#include "shell/services.h"
+
+#include "kit/services.h"
 
 #include <QObject>
 #include <QPointer>

@@ -6,9 +6,10 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
 #include "webtools/galleryitems.h"
+
+#include "kit/appcontext.h"
+#include "kit/windowregistry.h"
 
 #include <QFrame>
 #include <QMouseEvent>

@@ -3,10 +3,11 @@
 
 #include "platform/messageboxes.h"
 
-#include "shell/appcontext.h"
-#include "shell/frmmain.h"
 #include "webtools/frmbrowser.h"
 #include "webtools/webwindowfactory.h"
+
+#include "kit/appcontext.h"
+#include "kit/hubwindow.h"
 
 #include <QIcon>
 #include <QPoint>

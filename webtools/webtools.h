@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "webtools/separatebrowserservice.h"
 #include "webtools/webplugin.h"
+
+#include "kit/separatebrowserservice.h"
 
 #include <QHash>
 #include <QList>

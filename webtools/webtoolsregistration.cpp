@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webtools/webtoolsregistration.h"
 
-#include "shell/appcontext.h"
-#include "shell/windowregistry.h"
 #include "webtools/frmwe.h"
 #include "webtools/webtools.h"
+
+#include "kit/appcontext.h"
+#include "kit/windowregistry.h"
 
 void registerWebTools(AppContext& context, QObject* owner) {
     // Nothing of the web plugin is loaded here: only the first web window loads it.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue/catalogueindex.h"
+#include "model/catalogueindex.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue's shape: every entry's caption, sample page, blocks, height and extra
 // window, the totals they add up to, and the text rules every entry file must keep.
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogueindex.h"
+#include "model/catalogue.h"
+#include "model/catalogueindex.h"
 
 #include <QDirIterator>
 #include <QFile>

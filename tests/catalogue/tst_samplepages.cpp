@@ -2,7 +2,7 @@
 // Loads every finished entry's sample page from the build's offline site in a real browser
 // engine and fails on script errors, failed resources, failed loads and probes that never
 // hold. TAGLOOM_SAMPLES_ONLY=Folder[,Folder...] limits the run to some categories.
-#include "catalogue/catalogue.h"
+#include "model/catalogue.h"
 
 #include <QApplication>
 #include <QDir>

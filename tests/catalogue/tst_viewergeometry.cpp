@@ -4,11 +4,12 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogue.h"
 #include "catalogue/scriptviewerwindow.h"
 #include "catalogue/viewerfactory.h"
 #include "catalogue/viewerlayout.h"
-#include "shell/appcontext.h"
+
+#include "kit/appcontext.h"
+#include "model/catalogue.h"
 
 #include <QLabel>
 #include <QLineEdit>

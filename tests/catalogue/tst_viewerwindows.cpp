@@ -5,17 +5,17 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogue.h"
 #include "catalogue/scriptviewerwindow.h"
 #include "catalogue/secondarywindow.h"
 #include "catalogue/viewerfactory.h"
 #include "catalogue/viewerregistration.h"
-#include "shell/appcontext.h"
 #include "shell/application.h"
-#include "shell/applifecycle.h"
 #include "shell/frmmain.h"
-#include "shell/windowregistry.h"
 
+#include "kit/appcontext.h"
+#include "kit/applifecycle.h"
+#include "kit/windowregistry.h"
+#include "model/catalogue.h"
 #include "support/testdoubles.h"
 
 #include <QApplication>

@@ -9,11 +9,11 @@
 #include "help/frmabout.h"
 #include "help/helppages.h"
 #include "shell/application.h"
-#include "shell/applifecycle.h"
 #include "shell/frmmain.h"
 #include "shell/mdiformmain.h"
-#include "shell/windowregistry.h"
 
+#include "kit/applifecycle.h"
+#include "kit/windowregistry.h"
 #include "support/testprogram.h"
 
 #include <QAbstractButton>

@@ -4,14 +4,14 @@
 #include "platform/appfolder.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogue.h"
 #include "help/frmabout.h"
 #include "help/helppages.h"
 #include "shell/application.h"
-#include "shell/applifecycle.h"
-#include "shell/windowregistry.h"
 #include "webtools/galleryitems.h"
 
+#include "kit/applifecycle.h"
+#include "kit/windowregistry.h"
+#include "model/catalogue.h"
 #include "support/testdoubles.h"
 
 #include <QDir>

@@ -4,11 +4,11 @@
 #include "platform/uifonts.h"
 
 #include "shell/application.h"
-#include "shell/applifecycle.h"
 #include "shell/frmmain.h"
 #include "shell/frmskins.h"
 #include "shell/skins.h"
 
+#include "kit/applifecycle.h"
 #include "support/testdoubles.h"
 
 #include <QLabel>

@@ -8,8 +8,8 @@
 #include "shell/application.h"
 #include "shell/frmmain.h"
 #include "shell/mdiformmain.h"
-#include "shell/windowregistry.h"
 
+#include "kit/windowregistry.h"
 #include "support/testdoubles.h"
 
 #include <QAction>

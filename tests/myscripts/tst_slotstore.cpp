@@ -2,10 +2,10 @@
 // The slot store's reads and writes, in order, against a logging store and a real one.
 #include "platform/settingsstore.h"
 
-#include "myscripts/formparts.h"
 #include "myscripts/slotstore.h"
 
 #include "support/testdoubles.h"
+#include "widgets/formparts.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

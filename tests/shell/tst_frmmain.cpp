@@ -2,14 +2,14 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
-#include "catalogue/catalogueindex.h"
 #include "shell/application.h"
-#include "shell/applifecycle.h"
 #include "shell/frmmain.h"
 #include "shell/mdiformmain.h"
-#include "shell/services.h"
-#include "shell/windowregistry.h"
 
+#include "kit/applifecycle.h"
+#include "kit/services.h"
+#include "kit/windowregistry.h"
+#include "model/catalogueindex.h"
 #include "support/testprogram.h"
 
 #include <QAbstractButton>

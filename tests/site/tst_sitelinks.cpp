@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every local link and file reference in the bundled site and the scripts folder, and every
 // page a pointer entry names, must resolve to a file that ships: the program works offline.
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogueindex.h"
+#include "model/catalogue.h"
+#include "model/catalogueindex.h"
 
 #include <QDir>
 #include <QDirIterator>

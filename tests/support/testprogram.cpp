@@ -2,9 +2,10 @@
 #include "support/testprogram.h"
 
 #include "shell/application.h"
-#include "shell/applifecycle.h"
 #include "shell/frmmain.h"
-#include "shell/windowregistry.h"
+
+#include "kit/applifecycle.h"
+#include "kit/windowregistry.h"
 
 #include <QAction>
 #include <QMdiSubWindow>

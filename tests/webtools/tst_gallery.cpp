@@ -4,12 +4,12 @@
 #include "platform/twips.h"
 
 #include "shell/application.h"
-#include "shell/applifecycle.h"
 #include "shell/frmmain.h"
-#include "shell/windowregistry.h"
 #include "webtools/frmwe.h"
 #include "webtools/galleryitems.h"
 
+#include "kit/applifecycle.h"
+#include "kit/windowregistry.h"
 #include "support/testprogram.h"
 
 #include <QFileInfo>

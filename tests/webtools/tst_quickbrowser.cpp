@@ -4,12 +4,12 @@
 #include "platform/appfolder.h"
 #include "platform/twips.h"
 
-#include "shell/appcontext.h"
 #include "webtools/frmbrowser.h"
 #include "webtools/webplugin.h"
 #include "webtools/webtools.h"
 #include "webtools/webwindowfactory.h"
 
+#include "kit/appcontext.h"
 #include "support/testdoubles.h"
 
 #include <QApplication>

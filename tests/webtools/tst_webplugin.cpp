@@ -6,11 +6,11 @@
 
 #include "catalogue/scriptviewerwindow.h"
 #include "shell/application.h"
-#include "shell/applifecycle.h"
 #include "shell/frmmain.h"
-#include "shell/windowregistry.h"
 #include "webtools/frmbrowser.h"
 
+#include "kit/applifecycle.h"
+#include "kit/windowregistry.h"
 #include "support/testprogram.h"
 
 #include <QAction>

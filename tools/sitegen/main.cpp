@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every catalogue entry's sample page into the offline site, and fails on any
 // malformed entry file so that such a file never reaches the program.
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogueindex.h"
-#include "catalogue/samplepage.h"
+#include "model/catalogue.h"
+#include "model/catalogueindex.h"
+#include "model/samplepage.h"
 
 #include <QCoreApplication>
 #include <QDir>

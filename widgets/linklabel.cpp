@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/linklabel.h"
+#include "widgets/linklabel.h"
 
 #include <QMouseEvent>
 

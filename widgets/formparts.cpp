@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "myscripts/formparts.h"
+#include "widgets/formparts.h"
 
 #include "platform/uifonts.h"
 
-#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -126,18 +125,4 @@ void LimitedTextEdit::onTextChanged() {
         m_programmatic = false;
     }
     m_accepted = clamped;
-}
-
-PictureForm::PictureForm(QWidget* parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags)
-    , m_picture(QStringLiteral(":/assets/backgrounds/myscripts.png")) {
-    setFont(UiFonts::normal());
-    setAutoFillBackground(false);
-}
-
-void PictureForm::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    if (!m_picture.isNull())
-        painter.drawPixmap(0, 0, m_picture);
 }

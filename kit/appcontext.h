@@ -8,8 +8,7 @@ class ProgramLauncher;
 class SystemRegistry;
 class WindowRegistry;
 class Catalogue;
-class MDIFormMain;
-class frmMain;
+class HubWindow;
 class SkinService;
 class MyScriptsService;
 class SeparateBrowserService;
@@ -25,8 +24,7 @@ struct AppContext {
     WindowRegistry* windows = nullptr;
     const Catalogue* catalogue = nullptr;
 
-    MDIFormMain* frame = nullptr;
-    frmMain* main = nullptr;
+    HubWindow* main = nullptr;
 
     // Filled by the subsystems that provide them; absent services leave their commands inert.
     SkinService* skins = nullptr;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue/samplepage.h"
+#include "model/samplepage.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue/entryparser.h"
+#include "model/entryparser.h"
 
 #include <QHash>
 #include <QStringList>

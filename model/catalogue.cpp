@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue/catalogue.h"
+#include "model/catalogue.h"
 
-#include "catalogue/catalogueindex.h"
-#include "catalogue/entryparser.h"
+#include "model/catalogueindex.h"
+#include "model/entryparser.h"
 
 #include <QFile>
 

@@ -3,9 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
-#include <QWidget>
 
 namespace MyScripts {
 
@@ -57,17 +55,4 @@ private:
     QString m_originalShown;
     QString m_accepted;
     bool m_programmatic = false;
-};
-
-// A window drawn over the My Scripts background picture.
-class PictureForm : public QWidget {
-    Q_OBJECT
-public:
-    explicit PictureForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPixmap m_picture;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/windowregistry.h"
+#include "kit/windowregistry.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue/codebox.h"
+#include "widgets/codebox.h"
 
 #include <QKeyEvent>
 

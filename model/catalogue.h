@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "catalogue/scriptentry.h"
+#include "model/scriptentry.h"
 
 #include <QHash>
 #include <QList>

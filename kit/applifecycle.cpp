@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/applifecycle.h"
+#include "kit/applifecycle.h"
 
 #include <QApplication>
 #include <QWidget>
