@@ -9,18 +9,21 @@
 #include "catalogue/viewerlayout.h"
 
 #include "kit/appcontext.h"
+#include "kit/entryview.h"
 #include "kit/separatebrowserservice.h"
+#include "kit/windowplacement.h"
 #include "kit/windowregistry.h"
+#include "model/catalogueindex.h"
+#include "model/entrydocument.h"
 #include "widgets/codebox.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -101,6 +104,12 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
     setFont(UiFonts::normal());
 
     const ViewerLayout layout = ViewerLayout::compute(entry, fontMeasure());
+
+    const CatalogueIndex::Title* indexed = CatalogueIndex::findWindow(entry.formName);
+    const EntryDocument document = EntryDocument::fromEntry(
+        entry, indexed ? CatalogueIndex::category(indexed->category).caption : QString());
+    m_commands = new EntryViewCommands(this, &context, EntryRef::catalogue(entry.formName),
+                                       [document] { return document; });
     setFixedSize(Twips::size(layout.client.width(), layout.client.height()));
 
     addLabel(QStringLiteral("Label1_0"), QStringLiteral("Description:"), UiFonts::bold(),
@@ -136,6 +145,10 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
             box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             box->setTabChangesFocus(true);
             box->setPlainText(block.code);
+            box->document()->setModified(false);
+            box->setAccessibleName(block.instruction.isEmpty() ? QStringLiteral("Code")
+                                                               : block.instruction);
+            m_commands->addCodeBox(box, i);
             m_codeBoxes.append(box);
         }
     }
@@ -154,6 +167,10 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
         m_link->setGeometry(Twips::rect(layout.link.x(), layout.link.y(), layout.link.width(),
                                         layout.link.height()));
         connect(m_link, &LinkLabel::clicked, this, &ScriptViewerWindow::Label2_Click);
+        // Reachable with Tab and opened with Enter or Space like a button.
+        m_link->setFocusPolicy(Qt::StrongFocus);
+        m_link->setAccessibleName(QStringLiteral("click here for sample page! (opens %1)")
+                                      .arg(entry.sampleUrl(AppFolder::sampleBaseUrl())));
     }
 
     // The address box never shows; in the Browser Window entries it is called Text2.
@@ -178,10 +195,13 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
         connect(m_extraButton, &QPushButton::clicked, this, &ScriptViewerWindow::openExtraWindow);
     }
 
-    // Tab runs through the code boxes (bottom-up in frmText15) and then the button.
+    // Tab runs through the code boxes (bottom-up in frmText15), the sample link and then the
+    // button.
     QList<QWidget*> chain(m_codeBoxes.begin(), m_codeBoxes.end());
     if (m_formName == QLatin1String("frmText15"))
         std::reverse(chain.begin(), chain.end());
+    if (m_link)
+        chain.append(m_link);
     if (m_extraButton)
         chain.append(m_extraButton);
     for (int i = 1; i < chain.size(); ++i)
@@ -189,23 +209,18 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
     if (!chain.isEmpty())
         chain.first()->setFocus(Qt::OtherFocusReason);
 
-    centreOnScreen();
-}
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("escClose"));
+    connect(escape, &QShortcut::activated, this, [this] {
+        // Code the user has changed here would be lost without a word.
+        for (const QPlainTextEdit* box : std::as_const(m_codeBoxes)) {
+            if (box->document()->isModified())
+                return;
+        }
+        close();
+    });
 
-void ScriptViewerWindow::centreOnScreen() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect frame = frameGeometry();
-        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
-    }
-}
-
-void ScriptViewerWindow::showEvent(QShowEvent* event) {
-    // The frame's size is only known once the window is shown for the first time.
-    if (!m_placed) {
-        m_placed = true;
-        centreOnScreen();
-    }
-    QWidget::showEvent(event);
+    WindowPlacement::centreOnScreen(this);
 }
 
 QLabel* ScriptViewerWindow::addLabel(const QString& name, const QString& text, const QFont& font,

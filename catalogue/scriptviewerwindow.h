@@ -12,6 +12,7 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class EntryViewCommands;
 struct AppContext;
 
 // The window that shows one catalogue entry: its description, a code box under each
@@ -26,6 +27,7 @@ public:
     const QList<QPlainTextEdit*>& codeBoxes() const { return m_codeBoxes; }
     LinkLabel* link() const { return m_link; }
     QPushButton* extraButton() const { return m_extraButton; }
+    EntryViewCommands* commands() const { return m_commands; }
 
     // The background picture every viewer shares (a taller one for a few image entries).
     static QString backgroundFor(const QString& formName);
@@ -35,10 +37,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void centreOnScreen();
     QLabel* addLabel(const QString& name, const QString& text, const QFont& font, QRect twips,
                      bool wrap);
     void openExtraWindow();
@@ -51,5 +51,5 @@ private:
     LinkLabel* m_link = nullptr;
     QLineEdit* m_address = nullptr;
     QPushButton* m_extraButton = nullptr;
-    bool m_placed = false;
+    EntryViewCommands* m_commands = nullptr;
 };

@@ -4,12 +4,14 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
+#include "kit/entryview.h"
 #include "model/catalogue.h"
 #include "widgets/codebox.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 namespace {
 
@@ -46,13 +48,16 @@ QStringList SecondaryWindow::names() {
     return {kAdditional, kInstructions, kTextover};
 }
 
-SecondaryWindow* SecondaryWindow::create(const QString& name, const Catalogue* catalogue) {
+SecondaryWindow* SecondaryWindow::create(const QString& name, const Catalogue* catalogue,
+                                         AppContext* context) {
     if (!names().contains(name))
         return nullptr;
-    return new SecondaryWindow(name, catalogue ? catalogue->secondaryText(name) : QString());
+    return new SecondaryWindow(name, catalogue ? catalogue->secondaryText(name) : QString(),
+                               context);
 }
 
-SecondaryWindow::SecondaryWindow(const QString& name, const QString& text, QWidget* parent)
+SecondaryWindow::SecondaryWindow(const QString& name, const QString& text, AppContext* context,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     const Design design = designOf(name);
@@ -74,7 +79,8 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& text, QWidg
         note->setGeometry(Twips::rect(180, 360, 4215, 615));
     }
 
-    m_text = new CodeBox(this);
+    auto* box = new CodeBox(this);
+    m_text = box;
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setFont(UiFonts::normal());
     m_text->setGeometry(
@@ -84,7 +90,19 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& text, QWidg
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setTabChangesFocus(true);
     m_text->setPlainText(text);
+    m_text->setAccessibleName(design.caption);
     m_text->setFocus(Qt::OtherFocusReason);
+
+    EntryDocument document;
+    document.title = design.caption;
+    document.blocks.append({QString(), text, true});
+    auto* commands = new EntryViewCommands(
+        this, context, EntryRef(), [document] { return document; }, context != nullptr);
+    commands->addCodeBox(box, 0);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("escClose"));
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void SecondaryWindow::paintEvent(QPaintEvent*) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class Catalogue;
+struct AppContext;
 class QPlainTextEdit;
 
 // The text windows that three entries' extra buttons open: further instructions for
@@ -14,11 +15,14 @@ class SecondaryWindow final : public QWidget {
     Q_OBJECT
 public:
     // One of names(); the text comes from the catalogue.
-    SecondaryWindow(const QString& name, const QString& text, QWidget* parent = nullptr);
+    // With a context, the text box offers the copy commands and the large view.
+    SecondaryWindow(const QString& name, const QString& text, AppContext* context = nullptr,
+                    QWidget* parent = nullptr);
 
     static QStringList names();
     // nullptr for names that are not secondary windows.
-    static SecondaryWindow* create(const QString& name, const Catalogue* catalogue);
+    static SecondaryWindow* create(const QString& name, const Catalogue* catalogue,
+                                   AppContext* context = nullptr);
 
     QPlainTextEdit* textBox() const { return m_text; }
 

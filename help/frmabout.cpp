@@ -117,6 +117,7 @@ frmAbout::frmAbout(AppContext& context, QWidget* parent)
 
     auto* programs = new QLineEdit(base + QStringLiteral("/orv/index.htm"), this);
     programs->setObjectName(QStringLiteral("Text1"));
+    programs->setAccessibleName(QStringLiteral("Our other programs"));
     programs->setGeometry(Twips::rect(180, 4740, 5055, 315));
     programs->setFont(UiFonts::normal());
     programs->setCursorPosition(0);

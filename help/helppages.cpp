@@ -2,9 +2,13 @@
 #include "help/helppages.h"
 
 #include "platform/appfolder.h"
+#include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
+#include "kit/appcontext.h"
+
+#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextEdit>
@@ -41,6 +45,7 @@ frmBegin::frmBegin(AppContext& context, QWidget* parent)
     : HelpForm(context, QStringLiteral("frmBegin"), kPicture, parent) {
     m_text1 = new QTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(QStringLiteral("Help for Beginners"));
     m_text1->setGeometry(Twips::rect(210, 420, 4935, 4215));
     m_text1->setFont(UiFonts::normal());
     m_text1->setReadOnly(true);
@@ -48,8 +53,15 @@ frmBegin::frmBegin(AppContext& context, QWidget* parent)
     m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text1->document()->setDocumentMargin(2);
-    m_text1->setPlainText(
-        QString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QString text = QString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (context.store && !context.store->location().isEmpty())
+        text += QStringLiteral("\n\nYour own scripts are kept in %1. Copies of them are kept in "
+                               "%2 (the last ten: before Clear All, before an import and once a "
+                               "day when you save); 'Main', 'Restore My Scripts from Backup...' "
+                               "brings one back.")
+                    .arg(QDir::toNativeSeparators(context.store->location()),
+                         QDir::toNativeSeparators(context.store->backupFolder()));
+    m_text1->setPlainText(text);
     makeBackLabel(QStringLiteral("Label2"));
 }
 
@@ -99,6 +111,8 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
                            Twips::rect(870, 2280, 3615, 285));
     m_text1_0 = addressBox("Text1(0)", base + QStringLiteral("/orv/tagloom.htm"),
                            Twips::rect(870, 2910, 3615, 285));
+    m_text1_1->setAccessibleName(QStringLiteral("FAQ Page"));
+    m_text1_0->setAccessibleName(QStringLiteral("Product info page"));
 
     Help::makeLabel(this, QStringLiteral("Label2"),
                     QStringLiteral("Technical Specifications:\nFor Windows 95/98/Me/NT\n"

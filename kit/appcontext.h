@@ -12,6 +12,8 @@ class HubWindow;
 class SkinService;
 class MyScriptsService;
 class SeparateBrowserService;
+class PreviewService;
+class EntryActions;
 
 // The outside world and the few shared windows, handed to every window that needs them.
 // The program fills it with real adapters; tests fill it with doubles.
@@ -23,6 +25,8 @@ struct AppContext {
     SystemRegistry* systemRegistry = nullptr;
     WindowRegistry* windows = nullptr;
     const Catalogue* catalogue = nullptr;
+    // Commands subsystems offer on an entry (kit/entryactions.h); always set by Application.
+    EntryActions* entryActions = nullptr;
 
     HubWindow* main = nullptr;
 
@@ -30,4 +34,5 @@ struct AppContext {
     SkinService* skins = nullptr;
     MyScriptsService* myScripts = nullptr;
     SeparateBrowserService* separateBrowser = nullptr;
+    PreviewService* preview = nullptr;
 };

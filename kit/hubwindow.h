@@ -17,6 +17,11 @@ public:
     virtual void appendRow(const QString& text) = 0;
     // Shows the "My Scripts!" category with its list read afresh from the store.
     virtual void reloadMyScripts() = 0;
+    // Selects the last row whose text is exactly `text`; false when there is none.
+    virtual bool selectRow(const QString& text) {
+        Q_UNUSED(text)
+        return false;
+    }
     // The background picture (the current skin).
     virtual void setSkinPicture(const QPixmap& picture) = 0;
 };

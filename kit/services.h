@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QListWidget;
@@ -25,4 +26,18 @@ public:
     // A double-clicked row whose text matched no catalogue title.
     virtual void dispatch(const QString& rowText) = 0;
     virtual void clearAllEntries() = 0;
+
+    struct EntrySummary {
+        QString name;
+        QString description;
+    };
+    // The stored entries' names and descriptions, read afresh, for searching.
+    virtual QList<EntrySummary> entrySummaries() { return {}; }
+    // Opens the entry viewer on the entry of that name, as a double-click on its row would.
+    virtual void openEntry(const QString& name) { dispatch(name); }
+    // The Main menu's undo, restore, export and import of the entries.
+    virtual void undoClearAll() {}
+    virtual void restoreFromBackup() {}
+    virtual void exportEntries() {}
+    virtual void importEntries() {}
 };

@@ -18,6 +18,12 @@ bool WindowRegistry::isKnown(const QString& name) const {
     return m_registrations.contains(name);
 }
 
+QStringList WindowRegistry::registeredNames() const {
+    QStringList names = m_registrations.keys();
+    names.sort();
+    return names;
+}
+
 QWidget* WindowRegistry::find(const QString& name) const {
     return m_open.value(name).data();
 }
@@ -44,6 +50,9 @@ QWidget* WindowRegistry::create(const QString& name) {
     if (placement == Placement::FrameChild && m_mdiArea) {
         auto* sub = new QMdiSubWindow(m_mdiArea, Qt::FramelessWindowHint);
         sub->setObjectName(name + QStringLiteral("_frame"));
+        // Borderless, it has no title of its own for a screen reader to read.
+        sub->setAccessibleName(window->accessibleName().isEmpty() ? window->windowTitle()
+                                                                  : window->accessibleName());
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWidget(window);
         window->setAttribute(Qt::WA_DeleteOnClose);

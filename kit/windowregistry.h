@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -36,6 +37,8 @@ public:
     void setFallbackFactory(NamedFactory factory) { m_fallback = std::move(factory); }
 
     bool isKnown(const QString& name) const;
+    // The names registered one by one (the fallback's windows are not listed).
+    QStringList registeredNames() const;
     // The open window of that name, or nullptr.
     QWidget* find(const QString& name) const;
     // Creates or raises; nullptr when no window of that name can be made.

@@ -9,15 +9,19 @@
 #include "myscripts/frmnewtemplate.h"
 #include "myscripts/myscriptscommands.h"
 #include "myscripts/slotstore.h"
+#include "myscripts/storemessages.h"
 
 #include "kit/appcontext.h"
+#include "kit/entryview.h"
 #include "kit/hubwindow.h"
 #include "kit/windowregistry.h"
 
 #include <QComboBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 using MyScripts::makeLabel;
 
@@ -59,10 +63,11 @@ void frmCustom::buildControls() {
 
     makeLabel(this, "Label1_1", QStringLiteral("Copy-and-paste Code:"),
               Twips::rect(300, 1020, 1935, 195), true);
-    makeLabel(
-        this, "Label4_0",
-        QStringLiteral("Enter the following between the <HEAD> and </HEAD> tags of your page:"),
-        Twips::rect(660, 1320, 5475, 255));
+    const QString headPlacement =
+        QStringLiteral("Enter the following between the <HEAD> and </HEAD> tags of your page:");
+    const QString bodyPlacement =
+        QStringLiteral("Enter the following between the <BODY> and </BODY> tags of your page:");
+    makeLabel(this, "Label4_0", headPlacement, Twips::rect(660, 1320, 5475, 255));
 
     const auto codeBox = [this](const char* name, const QRect& geometry) {
         auto* box = new LimitedTextEdit(-1, this);
@@ -76,10 +81,7 @@ void frmCustom::buildControls() {
     };
     m_txtHEAD = codeBox("txtHEAD", Twips::rect(660, 1560, 5355, 1335));
 
-    makeLabel(
-        this, "Label4_1",
-        QStringLiteral("Enter the following between the <BODY> and </BODY> tags of your page:"),
-        Twips::rect(660, 3000, 5475, 255));
+    makeLabel(this, "Label4_1", bodyPlacement, Twips::rect(660, 3000, 5475, 255));
     m_txtBODY = codeBox("txtBODY", Twips::rect(660, 3240, 5355, 1155));
 
     makeLabel(this, "Label4_2", QStringLiteral("Other info:"), Twips::rect(660, 4440, 5475, 255));
@@ -87,6 +89,7 @@ void frmCustom::buildControls() {
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
     m_txtOther->setGeometry(Twips::rect(1500, 4440, 4515, 315));
     m_txtOther->setReadOnly(true);
+    m_txtOther->setMaxLength(LimitedLineEdit::NoLimit);
     m_txtOther->setFont(UiFonts::normal());
 
     makeLabel(this, "Label1_2", QStringLiteral("See Demo Page:"), Twips::rect(660, 4860, 1515, 255),
@@ -100,6 +103,10 @@ void frmCustom::buildControls() {
     m_label2->setPalette(blue);
     m_label2->setCursor(Qt::PointingHandCursor);
     m_label2->installEventFilter(this);
+    // Reachable with Tab and opened with Enter or Space like a button.
+    m_label2->setFocusPolicy(Qt::StrongFocus);
+    m_label2->setStyleSheet(QStringLiteral("QLabel:focus { border: 1px dotted black; }"));
+    m_label2->setAccessibleName(QStringLiteral("click here for sample page!"));
 
     m_cmdEdit = new QPushButton(QStringLiteral("&Edit Entry"), this);
     m_cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
@@ -121,24 +128,66 @@ void frmCustom::buildControls() {
     // labels or disabled).
     setTabOrder(m_txtHEAD, m_txtBODY);
     setTabOrder(m_txtBODY, m_txtOther);
-    setTabOrder(m_txtOther, m_cmdEdit);
+    setTabOrder(m_txtOther, m_label2);
+    setTabOrder(m_label2, m_cmdEdit);
     setTabOrder(m_cmdEdit, m_cmdDelete);
     setFocusProxy(m_txtHEAD);
+
+    m_txtEntry->setAccessibleName(QStringLiteral("Entry #"));
+    m_txtHEAD->setAccessibleName(headPlacement);
+    m_txtBODY->setAccessibleName(bodyPlacement);
+    m_txtOther->setAccessibleName(QStringLiteral("Other info"));
+
+    m_commands =
+        new EntryViewCommands(this, &m_context, EntryRef(), [this, headPlacement, bodyPlacement] {
+            EntryDocument document;
+            document.title = m_entryName;
+            document.category = QStringLiteral("My Scripts!");
+            document.description = m_lblDescription->text();
+            document.blocks.append({headPlacement, m_txtHEAD->value(), true});
+            document.blocks.append({bodyPlacement, m_txtBODY->value(), true});
+            return document;
+        });
+    m_commands->addCodeBox(m_txtHEAD, 0);
+    m_commands->addCodeBox(m_txtBODY, 1);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("escClose"));
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void frmCustom::Form_Load() {
     if (!m_context.store)
         return;
     const QString wanted = m_context.main ? m_context.main->selectedRowText() : QString();
-    if (const auto slot = SlotStore(*m_context.store).findSlotByName(wanted)) {
+    SlotStore finder(*m_context.store);
+    const auto slot = finder.findSlotByName(wanted);
+    if (finder.readFailed()) {
+        MyScripts::reportReadFailure(m_context, m_context.main, finder.readStatus());
+        return;
+    }
+    if (slot) {
         m_entrySlot = *slot;
         ShowEntry();
     }
 }
 
 void frmCustom::ShowEntry() {
-    const MyScriptSlot values = SlotStore(*m_context.store).readSlot(m_entrySlot);
+    SlotStore reader(*m_context.store);
+    const MyScriptSlot values = reader.readSlot(m_entrySlot);
+    if (reader.readFailed()) {
+        // Nothing half-read is shown, and Edit and Delete stay off.
+        m_entrySlot = 0;
+        MyScripts::reportReadFailure(m_context, m_context.main, reader.readStatus());
+        return;
+    }
     m_entrySite = values.site;
+    m_entryName = values.name;
+    m_commands->setEntry(EntryRef::myScript(m_entrySlot));
+    m_label2->setAccessibleName(
+        m_entrySite.isEmpty()
+            ? QStringLiteral("click here for sample page! (no address)")
+            : QStringLiteral("click here for sample page! (opens %1)").arg(m_entrySite));
     m_txtEntry->setText(QString::number(m_entrySlot));
     m_lblDescription->setText(values.description);
     m_txtHEAD->setValue(values.head);
@@ -185,10 +234,8 @@ void frmCustom::cmdDelete_Click() {
         return;
     const StoreWriteResult result = SlotStore(*m_context.store).clearSlot(m_entrySlot);
     if (!result.ok) {
-        MyScripts::reportStoreFailure(
-            m_context, this, QStringLiteral("deleted"), result,
-            QStringLiteral("Part of it was already cleared; choose \"Delete Entry\" again once "
-                           "the store can be written."));
+        MyScripts::reportStoreFailure(m_context, this,
+                                      QStringLiteral("The entry could not be deleted"), result);
         return;
     }
     WindowRegistry::closeWindow(this);
@@ -197,7 +244,15 @@ void frmCustom::cmdDelete_Click() {
 
 void frmCustom::Label2_Click() {
     // An empty address would have the desktop open whatever it likes; there is nothing to show.
-    if (m_entrySite.isEmpty() || !m_context.shell)
+    if (m_entrySite.isEmpty()) {
+        if (m_entrySlot > 0 && m_context.messages)
+            m_context.messages->inform(this, caption(),
+                                       QStringLiteral("No sample page is set for this entry. "
+                                                      "Choose Edit Entry to add its address."),
+                                       MessageBoxes::Icon::Information);
+        return;
+    }
+    if (!m_context.shell)
         return;
     m_context.shell->open(m_entrySite, this);
 }
@@ -207,6 +262,13 @@ bool frmCustom::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Label2_Click();
         return true;
+    }
+    if (watched == m_label2 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            Label2_Click();
+            return true;
+        }
     }
     return PictureForm::eventFilter(watched, event);
 }

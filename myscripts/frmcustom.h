@@ -3,9 +3,11 @@
 
 #include "myscripts/pictureform.h"
 
+#include "kit/entryactions.h"
 #include "widgets/formparts.h"
 
 class QPushButton;
+class EntryViewCommands;
 struct AppContext;
 
 // The entry viewer: shows the saved script whose name is the selected row of frmMain's list
@@ -22,6 +24,7 @@ public:
     // The slot number shown, as text; empty when no slot matched.
     QString entryText() const;
     int entrySlot() const { return m_entrySlot; }
+    EntryViewCommands* commands() const { return m_commands; }
 
     void cmdEdit_Click();
     void cmdDelete_Click();
@@ -38,6 +41,8 @@ private:
     AppContext& m_context;
     int m_entrySlot = 0;
     QString m_entrySite;
+    QString m_entryName;
+    EntryViewCommands* m_commands = nullptr;
 
     QLineEdit* m_txtEntry = nullptr;
     QLabel* m_lblDescription = nullptr;

@@ -8,7 +8,9 @@
 
 #include "myscripts/frmcustom.h"
 #include "myscripts/myscriptscommands.h"
+#include "myscripts/myscriptstransfer.h"
 #include "myscripts/slotstore.h"
+#include "myscripts/storemessages.h"
 
 #include "kit/appcontext.h"
 #include "kit/hubwindow.h"
@@ -16,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTimer>
 
 using MyScripts::makeLabel;
 
@@ -43,6 +46,7 @@ void frmNewTemplate::buildControls() {
     m_txtEntry->setGeometry(Twips::rect(1920, 600, 645, 285));
     m_txtEntry->setReadOnly(true);
     m_txtEntry->setFont(UiFonts::normal());
+    m_txtEntry->setAccessibleName(QStringLiteral("Entry #"));
 
     m_check1 = new QCheckBox(QStringLiteral("Replace?"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
@@ -57,11 +61,13 @@ void frmNewTemplate::buildControls() {
     m_txtName = new LimitedLineEdit(NameLimit, this);
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setGeometry(Twips::rect(1920, 1020, 3165, 285));
+    m_txtName->setAccessibleName(QStringLiteral("Name of Script"));
 
     makeLabel(this, "Label4", QStringLiteral("Description:"), Twips::rect(180, 1440, 1185, 225));
     m_txtDesc = new LimitedTextEdit(DescriptionLimit, this);
     m_txtDesc->setObjectName(QStringLiteral("txtDesc"));
     m_txtDesc->setGeometry(Twips::rect(1920, 1440, 3165, 765));
+    m_txtDesc->setAccessibleName(QStringLiteral("Description"));
     m_txtDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtDesc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -71,6 +77,8 @@ void frmNewTemplate::buildControls() {
     m_txtHEAD = new LimitedTextEdit(-1, this);
     m_txtHEAD->setObjectName(QStringLiteral("txtHEAD"));
     m_txtHEAD->setGeometry(Twips::rect(180, 2580, 4905, 645));
+    m_txtHEAD->setAccessibleName(
+        QStringLiteral("Enter any code that should go between the <HEAD></HEAD> tags"));
     m_txtHEAD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtHEAD->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -80,6 +88,8 @@ void frmNewTemplate::buildControls() {
     m_txtBODY = new LimitedTextEdit(-1, this);
     m_txtBODY->setObjectName(QStringLiteral("txtBODY"));
     m_txtBODY->setGeometry(Twips::rect(180, 3600, 4905, 645));
+    m_txtBODY->setAccessibleName(
+        QStringLiteral("Enter any code that should go between the <BODY></BODY> tags"));
     m_txtBODY->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtBODY->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -87,12 +97,14 @@ void frmNewTemplate::buildControls() {
     m_txtOther = new LimitedLineEdit(-1, this);
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
     m_txtOther->setGeometry(Twips::rect(1020, 4380, 4065, 285));
+    m_txtOther->setAccessibleName(QStringLiteral("Other info"));
 
     makeLabel(this, "Label8", QStringLiteral("Sample page (if available):"),
               Twips::rect(180, 4800, 1905, 225));
     m_txtSample = new LimitedLineEdit(-1, this);
     m_txtSample->setObjectName(QStringLiteral("txtSample"));
     m_txtSample->setGeometry(Twips::rect(2160, 4800, 2925, 285));
+    m_txtSample->setAccessibleName(QStringLiteral("Sample page (if available)"));
 
     m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -127,31 +139,71 @@ void frmNewTemplate::buildControls() {
 void frmNewTemplate::Form_Load() {
     if (!m_context.store)
         return;
+    // The editor is not on screen yet: the browser window carries any message.
+    QWidget* parent = m_context.main;
     SlotStore slotStore(*m_context.store);
     const StoreWriteResult init = slotStore.initialiseSlots();
-    if (!init.ok && m_context.messages) {
-        QString text = QStringLiteral("Your 'My Scripts' entries cannot be stored at the moment: "
-                                      "the settings store refused to write.");
-        if (!init.error.trimmed().isEmpty())
-            text += QStringLiteral("\n\nReason: ") + init.error.trimmed();
-        // The editor is not on screen yet: the browser window carries the message.
-        m_context.messages->inform(m_context.main, MyScripts::kErrorTitle, text,
-                                   MessageBoxes::Icon::Warning);
+    bool search = true;
+    // One message per opening: a store that could not be opened fails the search as well.
+    bool reported = false;
+    if (slotStore.readFailed()) {
+        search = MyScripts::reportReadFailure(m_context, parent, slotStore.readStatus());
+    } else if (!init.ok) {
+        MyScripts::reportStoreFailure(
+            m_context, parent,
+            QStringLiteral("Your 'My Scripts' entries cannot be stored at the moment"), init);
+        reported = true;
     }
-    if (const auto free = slotStore.findFirstFreeSlot())
-        m_txtEntry->setText(QString::number(*free));
+    while (search) {
+        SlotStore finder(*m_context.store);
+        const auto free = finder.findFirstFreeSlot();
+        if (!finder.readFailed()) {
+            if (free)
+                m_txtEntry->setText(QString::number(*free));
+            break;
+        }
+        // Without a number nothing can be saved, so a failed read never leads to a write.
+        search = !reported && MyScripts::reportReadFailure(m_context, parent, finder.readStatus());
+    }
+    m_clean = typedValues();
     m_txtName->setFocus();
 }
 
+void frmNewTemplate::showEvent(QShowEvent* event) {
+    PictureForm::showEvent(event);
+    // The frame gives a new sub-window's focus to its first control, the read-only number;
+    // typing right after opening belongs in the name.
+    QTimer::singleShot(0, m_txtName, [name = m_txtName] { name->setFocus(Qt::OtherFocusReason); });
+}
+
+MyScriptSlot frmNewTemplate::typedValues() const {
+    MyScriptSlot values;
+    values.name = m_txtName->text();
+    values.description = m_txtDesc->value();
+    values.head = m_txtHEAD->value();
+    values.body = m_txtBODY->value();
+    values.other = m_txtOther->text();
+    values.site = m_txtSample->text();
+    return values;
+}
+
 void frmNewTemplate::EditEntry(frmCustom* viewer) {
-    const QString number = viewer ? viewer->entryText() : QString();
+    QString number = viewer ? viewer->entryText() : QString();
     if (viewer)
         WindowRegistry::hideWindow(viewer);
     bool valid = false;
     const int slot = number.toInt(&valid);
     MyScriptSlot values;
-    if (valid && m_context.store)
-        values = SlotStore(*m_context.store).readSlot(slot);
+    if (valid && m_context.store) {
+        SlotStore reader(*m_context.store);
+        values = reader.readSlot(slot);
+        if (reader.readFailed()) {
+            // Empty boxes saved over the entry would erase it: leave no number to save into.
+            MyScripts::reportReadFailure(m_context, m_context.main, reader.readStatus());
+            values = MyScriptSlot();
+            number.clear();
+        }
+    }
     m_txtName->setValue(values.name);
     m_txtEntry->setText(number);
     m_txtDesc->setValue(values.description);
@@ -159,6 +211,7 @@ void frmNewTemplate::EditEntry(frmCustom* viewer) {
     m_txtBODY->setValue(values.body);
     m_txtOther->setValue(values.other);
     m_txtSample->setValue(values.site);
+    m_clean = typedValues();
 }
 
 void frmNewTemplate::cmdSave_Click() {
@@ -185,38 +238,38 @@ void frmNewTemplate::cmdSave_Click() {
         refuse(QStringLiteral("Name field cannot be blank"));
         return;
     }
-    SlotStore slotStore(*m_context.store);
-    if (!slotStore.readSlotNameOr(slot, name).isEmpty() && !m_check1->isChecked()) {
+    MyScriptSlot values = typedValues();
+    values.number = slot;
+    const StoreWriteResult result =
+        SlotStore(*m_context.store).saveSlot(values, m_check1->isChecked());
+    if (result.declined) {
         refuse(QStringLiteral("Entry # already in use"));
         return;
     }
-
-    MyScriptSlot values;
-    values.number = slot;
-    values.name = name;
-    values.description = m_txtDesc->value();
-    values.head = m_txtHEAD->value();
-    values.body = m_txtBODY->value();
-    values.other = m_txtOther->text();
-    values.site = m_txtSample->text();
-    const StoreWriteResult result = slotStore.writeSlot(values);
     if (!result.ok) {
         // The fields stay as typed so the user can try again.
-        MyScripts::reportStoreFailure(
-            m_context, this, QStringLiteral("saved"), result,
-            QStringLiteral("Part of it may already be stored in entry #%1: tick \"Replace?\" "
-                           "before you save again.")
-                .arg(slot));
+        MyScripts::reportStoreFailure(m_context, this,
+                                      QStringLiteral("The entry could not be saved"), result);
         return;
     }
 
+    m_clean = values;
     if (m_context.main)
         m_context.main->appendRow(name);
     m_lblSaved->setText(QStringLiteral("Changes Saved!"));
     m_cmdCancel->setText(QStringLiteral("Close"));
+    MyScripts::backupDaily(m_context);
 }
 
 void frmNewTemplate::cmdCancel_Click() {
+    MyScriptSlot now = typedValues();
+    now.number = m_clean.number;
+    if (now != m_clean && m_context.messages &&
+        m_context.messages->askYesNo(this, MyScripts::kWarningTitle,
+                                     QStringLiteral("Close without saving? The changes you made "
+                                                    "to this entry will be lost."),
+                                     MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
+        return;
     WindowRegistry::closeWindow(this);
     MyScripts::refreshList(m_context);
     if (m_context.windows && m_context.main)

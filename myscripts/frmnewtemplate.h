@@ -2,6 +2,7 @@
 #pragma once
 
 #include "myscripts/pictureform.h"
+#include "myscripts/slotstore.h"
 
 #include "widgets/formparts.h"
 
@@ -29,8 +30,12 @@ public:
     void cmdSave_Click();
     void cmdCancel_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildControls();
+    MyScriptSlot typedValues() const;
 
     AppContext& m_context;
     QLabel* m_label1 = nullptr;
@@ -45,4 +50,5 @@ private:
     LimitedLineEdit* m_txtSample = nullptr;
     QPushButton* m_cmdCancel = nullptr;
     QPushButton* m_cmdSave = nullptr;
+    MyScriptSlot m_clean; // what the boxes held when last loaded or saved
 };

@@ -3,7 +3,9 @@
 
 #include "platform/messageboxes.h"
 
+#include "myscripts/myscriptstransfer.h"
 #include "myscripts/slotstore.h"
+#include "myscripts/storemessages.h"
 
 #include "kit/appcontext.h"
 #include "kit/hubwindow.h"
@@ -16,25 +18,10 @@ namespace MyScripts {
 
 const QString kAddNewRow = QStringLiteral("Add New Script...");
 const QString kWarningTitle = QStringLiteral("Warning!");
-const QString kErrorTitle = QStringLiteral("Tagloom Error!");
 
 void refreshList(AppContext& context) {
     if (context.main)
         context.main->reloadMyScripts();
-}
-
-void reportStoreFailure(AppContext& context, QWidget* parent, const QString& what,
-                        const StoreWriteResult& result, const QString& partlyNote) {
-    if (!context.messages)
-        return;
-    QString text = QStringLiteral("The entry could not be %1: the settings store refused to "
-                                  "write it.")
-                       .arg(what);
-    if (!result.error.trimmed().isEmpty())
-        text += QStringLiteral("\n\nReason: ") + result.error.trimmed();
-    if (result.written > 0 && !partlyNote.isEmpty())
-        text += QStringLiteral("\n\n") + partlyNote;
-    context.messages->inform(parent, kErrorTitle, text, MessageBoxes::Icon::Warning);
 }
 
 } // namespace MyScripts
@@ -48,14 +35,31 @@ void MyScriptsCommands::fillList(QListWidget* list) {
     list->addItem(MyScripts::kAddNewRow);
     if (!m_context.store)
         return;
-    list->addItems(SlotStore(*m_context.store).listUsedSlots());
+    for (;;) {
+        SlotStore entries(*m_context.store);
+        const QStringList names = entries.listUsedSlots();
+        if (!entries.readFailed()) {
+            list->addItems(names);
+            return;
+        }
+        // Part of a list would pass for all of it: show none.
+        if (!MyScripts::reportReadFailure(m_context, m_context.main, entries.readStatus()))
+            return;
+    }
 }
 
 void MyScriptsCommands::dispatch(const QString& rowText) {
     if (!m_context.windows)
         return;
     if (rowText == MyScripts::kAddNewRow) {
-        if (m_context.store && SlotStore(*m_context.store).anySlotFree()) {
+        if (!m_context.store)
+            return;
+        SlotStore entries(*m_context.store);
+        const bool anyFree = entries.anySlotFree();
+        if (entries.readFailed()) {
+            if (MyScripts::reportReadFailure(m_context, m_context.main, entries.readStatus()))
+                dispatch(rowText);
+        } else if (anyFree) {
             m_context.windows->show(QStringLiteral("frmNewTemplate"));
         } else if (m_context.messages) {
             m_context.messages->inform(m_context.main, MyScripts::kWarningTitle,
@@ -75,15 +79,54 @@ void MyScriptsCommands::clearAllEntries() {
             QStringLiteral("Are you sure you want to clear all of your 'My Scripts' entries?"),
             MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
         return;
+    if (!MyScripts::backupBefore(m_context, m_context.main, QStringLiteral("clear-all"),
+                                 QStringLiteral("cleared")))
+        return;
     const StoreWriteResult result = SlotStore(*m_context.store).clearAllSlots();
-    if (!result.ok) {
-        QString text = QStringLiteral("Not all of your 'My Scripts' entries could be cleared: "
-                                      "the settings store refused to write.");
-        if (!result.error.trimmed().isEmpty())
-            text += QStringLiteral("\n\nReason: ") + result.error.trimmed();
-        text += QStringLiteral("\n\nThe list shows the entries that are still stored.");
-        m_context.messages->inform(m_context.main, MyScripts::kErrorTitle, text,
-                                   MessageBoxes::Icon::Warning);
-    }
+    if (!result.ok)
+        MyScripts::reportStoreFailure(m_context, m_context.main,
+                                      QStringLiteral("Your 'My Scripts' entries could not be "
+                                                     "cleared"),
+                                      result);
     MyScripts::refreshList(m_context);
+}
+
+QList<MyScriptsService::EntrySummary> MyScriptsCommands::entrySummaries() {
+    QList<EntrySummary> summaries;
+    if (!m_context.store)
+        return summaries;
+    const SlotStore store(*m_context.store);
+    for (int slot = 1; slot <= SlotStore::SlotCount; ++slot) {
+        const MyScriptSlot values = store.readSlot(slot);
+        if (!values.name.isEmpty())
+            summaries.append({values.name, values.description});
+    }
+    return summaries;
+}
+
+void MyScriptsCommands::openEntry(const QString& name) {
+    // The entry viewer shows the row selected in frmMain's list, so the row is selected first.
+    if (m_context.main) {
+        MyScripts::refreshList(m_context);
+        if (!m_context.main->selectRow(name))
+            return;
+    }
+    if (m_context.windows)
+        m_context.windows->show(QStringLiteral("frmCustom"));
+}
+
+void MyScriptsCommands::undoClearAll() {
+    MyScripts::undoClearAll(m_context);
+}
+
+void MyScriptsCommands::restoreFromBackup() {
+    MyScripts::restoreFromBackup(m_context);
+}
+
+void MyScriptsCommands::exportEntries() {
+    MyScripts::exportEntries(m_context);
+}
+
+void MyScriptsCommands::importEntries() {
+    MyScripts::importEntries(m_context);
 }

@@ -9,6 +9,10 @@ const QString kName = QStringLiteral("Name");
 const QString kMarkerSection = QStringLiteral("KeysMade");
 const QString kMarkerKey = QStringLiteral("Value");
 
+QStringList valuesOf(const MyScriptSlot& v) {
+    return {v.name, v.description, v.head, v.body, v.other, v.site};
+}
+
 } // namespace
 
 QString SlotStore::sectionOf(int slot) {
@@ -25,79 +29,163 @@ const QStringList& SlotStore::keys() {
     return list;
 }
 
+QString SlotStore::read(const QString& section, const QString& key,
+                        const QString& defaultValue) const {
+    if (!m_read.ok)
+        return defaultValue;
+    const QString value = m_store.read(section, key, defaultValue);
+    if (m_store.lastReadFailed())
+        m_read = {false, m_store.lastError(), m_store.lastErrorWasBusy()};
+    return value;
+}
+
 MyScriptSlot SlotStore::readSlot(int slot) const {
     const QString section = sectionOf(slot);
     MyScriptSlot values;
     values.number = slot;
     // One statement per key keeps the read order fixed.
-    values.name = m_store.read(section, keys().at(0));
-    values.description = m_store.read(section, keys().at(1));
-    values.head = m_store.read(section, keys().at(2));
-    values.body = m_store.read(section, keys().at(3));
-    values.other = m_store.read(section, keys().at(4));
-    values.site = m_store.read(section, keys().at(5));
+    values.name = read(section, keys().at(0));
+    values.description = read(section, keys().at(1));
+    values.head = read(section, keys().at(2));
+    values.body = read(section, keys().at(3));
+    values.other = read(section, keys().at(4));
+    values.site = read(section, keys().at(5));
     return values;
 }
 
 QString SlotStore::readSlotNameOr(int slot, const QString& defaultText) const {
-    return m_store.read(sectionOf(slot), kName, defaultText);
+    return read(sectionOf(slot), kName, defaultText);
 }
 
-StoreWriteResult SlotStore::writeValues(int slot, const QStringList& values) {
+QList<MyScriptSlot> SlotStore::readAllSlots() const {
+    QList<MyScriptSlot> all;
+    for (int n = 1; n <= SlotCount && m_read.ok; ++n)
+        all.append(readSlot(n));
+    return all;
+}
+
+bool SlotStore::writeValues(int slot, const QStringList& values, int* written) {
     const QString section = sectionOf(slot);
-    StoreWriteResult result;
     for (int i = 0; i < keys().size(); ++i) {
-        if (!m_store.write(section, keys().at(i), values.at(i))) {
+        if (!m_store.write(section, keys().at(i), values.at(i)))
+            return false;
+        ++*written;
+    }
+    return true;
+}
+
+StoreWriteResult SlotStore::run(const std::function<bool(int*)>& steps) {
+    int written = 0;
+    bool declined = false;
+    const SettingsStore::Outcome outcome = m_store.transaction([&] {
+        written = 0;
+        const bool wanted = steps(&written);
+        declined = !wanted && m_read.ok;
+        return wanted;
+    });
+    StoreWriteResult result;
+    switch (outcome) {
+    case SettingsStore::Outcome::Done:
+        result.written = written;
+        break;
+    case SettingsStore::Outcome::Declined:
+        result.declined = declined;
+        if (!m_read.ok) {
             result.ok = false;
-            result.error = m_store.lastError();
-            return result;
+            result.error = m_read.error;
+            result.busy = m_read.busy;
         }
-        ++result.written;
+        break;
+    case SettingsStore::Outcome::Failed:
+        result.ok = false;
+        result.error = m_read.ok ? m_store.lastError() : m_read.error;
+        result.busy = m_read.ok ? m_store.lastErrorWasBusy() : m_read.busy;
+        break;
     }
     return result;
 }
 
 StoreWriteResult SlotStore::writeSlot(const MyScriptSlot& v) {
-    return writeValues(v.number, {v.name, v.description, v.head, v.body, v.other, v.site});
+    return run([&](int* written) { return writeValues(v.number, valuesOf(v), written); });
+}
+
+StoreWriteResult SlotStore::saveSlot(const MyScriptSlot& v, bool replace) {
+    m_read = {};
+    return run([&](int* written) {
+        // An absent Name reads as the name being saved: such a slot counts as in use.
+        const QString current = read(sectionOf(v.number), kName, v.name);
+        if (!m_read.ok || (!current.isEmpty() && !replace))
+            return false;
+        return writeValues(v.number, valuesOf(v), written);
+    });
 }
 
 StoreWriteResult SlotStore::clearSlot(int slot) {
     const QString empty = QStringLiteral("");
-    return writeValues(slot, {empty, empty, empty, empty, empty, empty});
+    return run([&](int* written) {
+        return writeValues(slot, {empty, empty, empty, empty, empty, empty}, written);
+    });
 }
 
 StoreWriteResult SlotStore::clearAllSlots() {
-    StoreWriteResult total;
-    for (int n = 1; n <= SlotCount; ++n) {
-        if (!total.add(clearSlot(n)))
-            return total;
-    }
-    return total;
+    const QString empty = QStringLiteral("");
+    const QStringList blank{empty, empty, empty, empty, empty, empty};
+    return run([&](int* written) {
+        for (int n = 1; n <= SlotCount; ++n) {
+            if (!writeValues(n, blank, written))
+                return false;
+        }
+        return true;
+    });
+}
+
+StoreWriteResult SlotStore::writeSlots(const QList<MyScriptSlot>& entries, bool onlyIntoFree) {
+    m_read = {};
+    return run([&](int* written) {
+        for (const MyScriptSlot& v : entries) {
+            if (onlyIntoFree && !read(sectionOf(v.number), kName).isEmpty())
+                return false;
+            if (!m_read.ok || !writeValues(v.number, valuesOf(v), written))
+                return false;
+        }
+        return true;
+    });
 }
 
 StoreWriteResult SlotStore::initialiseSlots() {
-    StoreWriteResult total;
-    if (m_store.read(kMarkerSection, kMarkerKey) == QLatin1String("1"))
-        return total;
-    for (int n = 1; n <= SlotCount; ++n) {
-        if (!m_store.read(sectionOf(n), kName).isEmpty())
-            continue;
-        // On failure the marker stays unset, so the next opening of the editor tries again.
-        if (!total.add(clearSlot(n)))
-            return total;
-    }
-    if (!m_store.write(kMarkerSection, kMarkerKey, QStringLiteral("1"))) {
-        total.ok = false;
-        total.error = m_store.lastError();
-        return total;
-    }
-    ++total.written;
-    return total;
+    m_read = {};
+    bool alreadyDone = false;
+    StoreWriteResult result = run([&](int* written) {
+        if (read(kMarkerSection, kMarkerKey) == QLatin1String("1")) {
+            alreadyDone = true;
+            return false;
+        }
+        for (int n = 1; n <= SlotCount; ++n) {
+            const QString name = read(sectionOf(n), kName);
+            // Nothing is cleared on the strength of a read that did not work.
+            if (!m_read.ok)
+                return false;
+            if (!name.isEmpty())
+                continue;
+            if (!writeValues(n, QStringList(keys().size(), QStringLiteral("")), written))
+                return false;
+        }
+        if (!m_store.write(kMarkerSection, kMarkerKey, QStringLiteral("1")))
+            return false;
+        ++*written;
+        return true;
+    });
+    if (alreadyDone && result.ok)
+        result.declined = false;
+    return result;
 }
 
 std::optional<int> SlotStore::findFirstFreeSlot() const {
     for (int n = 1; n <= SlotCount; ++n) {
-        if (m_store.read(sectionOf(n), kName).isEmpty())
+        const QString name = read(sectionOf(n), kName);
+        if (!m_read.ok)
+            return std::nullopt;
+        if (name.isEmpty())
             return n;
     }
     return std::nullopt;
@@ -107,16 +195,18 @@ bool SlotStore::anySlotFree() const {
     // Reads every Name, without stopping early, so the store sees the same reads every time.
     bool anyFree = false;
     for (int n = 1; n <= SlotCount; ++n) {
-        if (m_store.read(sectionOf(n), kName).isEmpty())
+        if (read(sectionOf(n), kName).isEmpty() && m_read.ok)
             anyFree = true;
     }
-    return anyFree;
+    return anyFree && m_read.ok;
 }
 
 QStringList SlotStore::listUsedSlots() const {
     QStringList names;
     for (int n = 1; n <= SlotCount; ++n) {
-        const QString name = m_store.read(sectionOf(n), kName);
+        const QString name = read(sectionOf(n), kName);
+        if (!m_read.ok)
+            return names;
         if (!name.isEmpty())
             names.append(name);
     }
@@ -126,7 +216,10 @@ QStringList SlotStore::listUsedSlots() const {
 std::optional<int> SlotStore::findSlotByName(const QString& text) const {
     std::optional<int> found;
     for (int n = 1; n <= SlotCount; ++n) {
-        if (m_store.read(sectionOf(n), kName) == text)
+        const bool match = read(sectionOf(n), kName) == text;
+        if (!m_read.ok)
+            return std::nullopt;
+        if (match)
             found = n;
     }
     return found;

@@ -26,6 +26,10 @@ QString path() {
                              QStringLiteral(TAGLOOM_BUILD_DATA_DIR)});
 }
 
+QString scriptsFolder() {
+    return QDir::cleanPath(path() + QStringLiteral("/scripts"));
+}
+
 QString pluginPath() {
     const QString binDir = QCoreApplication::applicationDirPath();
     return firstExistingDir(

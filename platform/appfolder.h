@@ -9,6 +9,9 @@ namespace AppFolder {
 // Works from the build tree and after installation (bin/ beside share/tagloom/).
 QString path();
 
+// The scripts folder: support files that entries ask the user to put beside their pages.
+QString scriptsFolder();
+
 // Where the optional web plugin lives.
 QString pluginPath();
 

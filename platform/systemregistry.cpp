@@ -6,6 +6,9 @@
 #include <QStandardPaths>
 
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -64,10 +67,26 @@ Value parseValue(const QString& text) {
 
 using Table = QHash<QString, QHash<QString, Value>>;
 
+// Opens the file only if it is a regular one: opening a FIFO would wait for a writer forever,
+// and a device could be read without end. The check is made on the opened file itself, so the
+// name cannot be swapped for something else in between.
+bool openRegularFile(const QString& path, QFile* file) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file->open(fd, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 Table readTable(const QString& path) {
     Table table;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QFile file;
+    if (!openRegularFile(path, &file))
         return table;
     QString current;
     while (!file.atEnd()) {

@@ -9,14 +9,23 @@ namespace UiFonts {
 
 namespace {
 QString g_family;
+bool g_boldRegistered = false;
+
+// The bold face is registered on the first request for a bold font: the first window has no
+// bold text, and registering a face costs a few milliseconds of start-up.
+void registerBold() {
+    if (g_boldRegistered || g_family.isEmpty())
+        return;
+    g_boldRegistered = true;
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
 }
+} // namespace
 
 void install() {
     if (!g_family.isEmpty())
         return;
     const int regular =
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
     const QStringList families = QFontDatabase::applicationFontFamilies(regular);
     g_family = families.isEmpty() ? QStringLiteral("Sans Serif") : families.first();
     QApplication::setFont(font(8.25));
@@ -27,6 +36,8 @@ QString family() {
 }
 
 QFont font(qreal points, bool bold) {
+    if (bold)
+        registerBold();
     QFont f(family());
     f.setPixelSize(qRound(points * 96.0 / 72.0));
     f.setBold(bold);

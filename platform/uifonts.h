@@ -6,7 +6,8 @@
 // The program ships its own sans font so every window measures the same everywhere.
 namespace UiFonts {
 
-// Registers the bundled font and makes it the application font. Safe to call twice.
+// Registers the bundled font and makes it the application font (its bold face follows on the
+// first bold font asked for). Safe to call twice.
 void install();
 
 QString family();

@@ -9,6 +9,8 @@
 #include "shell/skinsregistration.h"
 #include "webtools/webtoolsregistration.h"
 
+#include "find/findregistration.h"
+#include "kit/entryactions.h"
 #include "kit/windowregistry.h"
 #include "model/catalogue.h"
 
@@ -19,9 +21,11 @@ Application::Application(const AppContext& base, QObject* parent)
     : QObject(parent)
     , m_context(base)
     , m_catalogue(std::make_unique<Catalogue>())
-    , m_windows(std::make_unique<WindowRegistry>()) {
+    , m_windows(std::make_unique<WindowRegistry>())
+    , m_entryActions(std::make_unique<EntryActions>()) {
     m_context.catalogue = m_catalogue.get();
     m_context.windows = m_windows.get();
+    m_context.entryActions = m_entryActions.get();
 
     m_frame = new MDIFormMain(m_context);
     m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -35,6 +39,7 @@ Application::Application(const AppContext& base, QObject* parent)
     registerMyScripts(m_context, this);
     registerWebTools(m_context, this);
     registerHelpWindows(m_context, this);
+    registerFindWindows(m_context, this);
 }
 
 Application::~Application() {

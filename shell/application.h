@@ -8,6 +8,7 @@
 #include <memory>
 
 class Catalogue;
+class EntryActions;
 class MDIFormMain;
 class frmMain;
 
@@ -31,5 +32,6 @@ private:
     AppContext m_context;
     std::unique_ptr<Catalogue> m_catalogue;
     std::unique_ptr<WindowRegistry> m_windows;
+    std::unique_ptr<EntryActions> m_entryActions;
     MDIFormMain* m_frame = nullptr;
 };

@@ -14,12 +14,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -41,6 +44,7 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
     , m_context(context)
     , m_skin(QStringLiteral(":/assets/skins/skin1.png")) {
     setObjectName(QStringLiteral("frmMain"));
+    setAccessibleName(QStringLiteral("Scripts by category"));
     setFixedSize(designedClientSize());
     setAutoFillBackground(false);
     buildControls();
@@ -65,13 +69,21 @@ void frmMain::buildControls() {
     m_list1->setSortingEnabled(false);
     m_list1->setUniformItemSizes(true);
     m_list1->viewport()->installEventFilter(this);
+    m_list1->installEventFilter(this);
+    m_list1->setAccessibleName(QStringLiteral("Scripts"));
 
     m_cmbCategories = new QComboBox(this);
     m_cmbCategories->setObjectName(QStringLiteral("CmbCategories"));
     m_cmbCategories->setGeometry(Twips::rect(660, 3420, 4035, 315));
     m_cmbCategories->setEditable(false);
     m_cmbCategories->setMaxVisibleItems(17);
-    m_cmbCategories->setStyleSheet(QStringLiteral("QComboBox { background: white; }"));
+    // The style sheet for the white box also reaches the open list, whose highlighted row
+    // then lost its text; the list gets its own readable colours.
+    m_cmbCategories->setStyleSheet(
+        QStringLiteral("QComboBox { background: white; }"
+                       "QComboBox QAbstractItemView { background: white; color: black;"
+                       " selection-background-color: rgb(0,0,128); selection-color: white; }"));
+    m_cmbCategories->setAccessibleName(QStringLiteral("Categories"));
     for (int i = 0; i < CatalogueIndex::categoryCount(); ++i)
         m_cmbCategories->addItem(CatalogueIndex::category(i).caption);
     m_cmbCategories->setCurrentIndex(-1);
@@ -137,6 +149,21 @@ void frmMain::buildMenus() {
         if (m_context.myScripts)
             m_context.myScripts->clearAllEntries();
     });
+    const auto myScripts = [this](void (MyScriptsService::*command)()) {
+        return [this, command] {
+            if (m_context.myScripts)
+                (m_context.myScripts->*command)();
+        };
+    };
+    addItem(mnuMain, "mnuUndoClearAll", QStringLiteral("&Undo Clear All"),
+            myScripts(&MyScriptsService::undoClearAll));
+    addLine(mnuMain, "mnuLineTransfer");
+    addItem(mnuMain, "mnuExport", QStringLiteral("E&xport My Scripts..."),
+            myScripts(&MyScriptsService::exportEntries));
+    addItem(mnuMain, "mnuImport", QStringLiteral("&Import My Scripts..."),
+            myScripts(&MyScriptsService::importEntries));
+    addItem(mnuMain, "mnuRestore", QStringLiteral("&Restore My Scripts from Backup..."),
+            myScripts(&MyScriptsService::restoreFromBackup));
     addLine(mnuMain, "mnuline3");
     addItem(mnuMain, "mnuExit", QStringLiteral("&Exit"), [] { AppLifecycle::endProgram(); });
 
@@ -154,6 +181,14 @@ void frmMain::buildMenus() {
             [this] { showWindow(QStringLiteral("frmWE")); });
     addItem(mnuTools, "mnuBrowser", QStringLiteral("&Quick Browser"),
             [this] { showWindow(QStringLiteral("frmBrowser")); });
+    addLine(mnuTools, "mnuLineFind");
+    addItem(mnuTools, "mnuFindScript", QStringLiteral("&Find Script..."), [this] {
+        showWindow(QStringLiteral("frmFindScript"));
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    auto* findShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    findShortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(findShortcut, &QShortcut::activated, this,
+            [this] { showWindow(QStringLiteral("frmFindScript")); });
 
     QMenu* mnuHelp = m_menuBar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -186,6 +221,14 @@ void frmMain::reloadMyScripts() {
     m_cmbCategories->update();
     m_cmbCategories->setCurrentIndex(MyScriptsCategory - 1);
     m_cmbCategories->setCurrentIndex(MyScriptsCategory);
+}
+
+bool frmMain::selectRow(const QString& text) {
+    const auto rows = m_list1->findItems(text, Qt::MatchExactly);
+    if (rows.isEmpty())
+        return false;
+    m_list1->setCurrentItem(rows.last());
+    return true;
 }
 
 void frmMain::setSkinPicture(const QPixmap& picture) {
@@ -247,11 +290,27 @@ void frmMain::cmdbrowser_Click() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // A double-click anywhere in the list acts on the selected row, like the original list.
+    // Return or Enter on a selected row opens it like a double-click.
+    if (watched == m_list1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!selectedRowText().isEmpty() || !m_list1->selectedItems().isEmpty())
+                List1_DblClick();
+            return true;
+        }
+    }
+    // A double-click on a row acts on the selected row, like the original list; one that
+    // lands below the last row opens nothing (its first click has cleared the selection).
     if (watched == m_list1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!m_list1->itemAt(mouse->position().toPoint()))
+            return false;
         m_list1->viewport()->removeEventFilter(this);
         QCoreApplication::sendEvent(watched, event);
         m_list1->viewport()->installEventFilter(this);
+        m_list1->installEventFilter(this);
+        m_list1->setAccessibleName(QStringLiteral("Scripts"));
         List1_DblClick();
         return true;
     }

@@ -29,6 +29,7 @@ public:
     QString selectedRowText() const override;
     void appendRow(const QString& text) override;
     void reloadMyScripts() override;
+    bool selectRow(const QString& text) override;
 
     // The menu bar that the frame shows while this window is active.
     QMenuBar* menuBar() const { return m_menuBar; }

@@ -12,8 +12,6 @@ frmSkins::frmSkins(QWidget* parent)
     for (int skin = SkinCount; skin >= 1; --skin) {
         auto* box = new QLabel(this);
         box->setObjectName(QStringLiteral("Picture%1").arg(skin));
-        box->setPixmap(QPixmap(picturePath(skin)));
-        box->adjustSize();
         m_pictures[skin - 1] = box;
     }
 }
@@ -25,7 +23,14 @@ QString frmSkins::picturePath(int skin) {
 QPixmap frmSkins::picture(int skin) const {
     if (skin < 1 || skin > SkinCount)
         return {};
-    return m_pictures[skin - 1]->pixmap();
+    // Decoded when first asked for: start-up needs only the current skin.
+    QLabel* box = m_pictures[skin - 1];
+    if (!m_loaded[skin - 1]) {
+        m_loaded[skin - 1] = true;
+        box->setPixmap(QPixmap(picturePath(skin)));
+        box->adjustSize();
+    }
+    return box->pixmap();
 }
 
 void frmSkins::showEvent(QShowEvent* event) {

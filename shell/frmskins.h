@@ -14,8 +14,8 @@ public:
 
     explicit frmSkins(QWidget* parent = nullptr);
 
-    // The picture of skin 1 to 5 (Picture1 to Picture5); a null picture when it could not
-    // be loaded or the number is out of range.
+    // The picture of skin 1 to 5 (Picture1 to Picture5), loaded into its box on the first
+    // call; a null picture when it could not be loaded or the number is out of range.
     QPixmap picture(int skin) const;
 
     static QString picturePath(int skin);
@@ -26,4 +26,5 @@ protected:
 
 private:
     QLabel* m_pictures[SkinCount] = {};
+    mutable bool m_loaded[SkinCount] = {};
 };

@@ -8,10 +8,10 @@
 
 #include "kit/appcontext.h"
 #include "kit/applifecycle.h"
+#include "kit/windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -23,7 +23,7 @@ MDIFormMain::MDIFormMain(AppContext& context, QWidget* parent)
     , m_context(context) {
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowTitle(QStringLiteral("Tagloom v2.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon/tagloom-256.png")));
+    // The program's icon comes from the application (tagloomMain), decoded once.
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MDIClient"));
@@ -42,12 +42,7 @@ QSize MDIFormMain::designedClientSize() {
 }
 
 QPoint MDIFormMain::centredPosition(const QSize& screen, const QSize& outer) {
-    // Computed in twips and single precision, like the original layout arithmetic.
-    const float screenW = float(Twips::fromPixels(screen.width()));
-    const float screenH = float(Twips::fromPixels(screen.height()));
-    const float top = screenH / 2.0f - float(Twips::fromPixels(outer.height())) / 2.0f;
-    const float left = screenW / 2.0f - float(Twips::fromPixels(outer.width())) / 2.0f;
-    return QPoint(qRound(left / float(Twips::perPixel)), qRound(top / float(Twips::perPixel)));
+    return WindowPlacement::centred(screen, outer);
 }
 
 void MDIFormMain::MDIForm_Load() {

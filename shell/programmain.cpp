@@ -14,15 +14,30 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
+
+namespace {
+
+// The small pictures only: the desktop's launchers take the installed icons, and decoding the
+// large ones would cost start-up a few milliseconds. Named as PNG, because an icon read from a
+// file of unknown type loads every image plugin to ask.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(QPixmap(QStringLiteral(":/assets/icon/tagloom-%1.png").arg(size), "PNG"));
+    return icon;
+}
+
+} // namespace
 
 int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>& started) {
     ProcessGuard::reportOversizedWritesAsErrors();
-    // The web plugin arrives after start-up; its engine needs contexts shared from the outset.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No shared OpenGL context here: the web plugin makes it when the first web window opens
+    // (WebPlugin::shareGraphicsContexts), so a run without web windows never loads OpenGL.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     QApplication::setOrganizationName(QStringLiteral("Tagloom"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon/tagloom-256.png")));
+    QApplication::setWindowIcon(programIcon());
     UiFonts::install();
     Translations::install(QLocale(), Translations::folder());
 

@@ -18,10 +18,10 @@ allowed() {
     model) echo "model/" ;;
     widgets) echo "widgets/ platform/" ;;
     kit) echo "kit/ widgets/ model/ platform/" ;;
-    catalogue | myscripts | help) echo "$1/ kit/ widgets/ model/ platform/" ;;
+    catalogue | myscripts | help | find) echo "$1/ kit/ widgets/ model/ platform/" ;;
     webtools) echo "webtools/ kit/ widgets/ model/ platform/" ;;
-    webtools/web) echo "webtools/web/ webtools/webwindowfactory.h" ;;
-    shell) echo "shell/ catalogue/ myscripts/ webtools/ help/ kit/ widgets/ model/ platform/" ;;
+    webtools/web) echo "webtools/web/ webtools/webwindowfactory.h webtools/previewview.h model/sandboxpolicy.h" ;;
+    shell) echo "shell/ catalogue/ myscripts/ webtools/ help/ find/ kit/ widgets/ model/ platform/" ;;
     cli) echo "cli/ model/" ;;
     tools/sitegen) echo "tools/sitegen/ model/" ;;
     *) return 1 ;;
@@ -32,7 +32,7 @@ allowed() {
 forbidden_everywhere_but_plugin="webtools/web/"
 
 status=0
-for folder in platform model widgets kit catalogue myscripts webtools webtools/web help shell cli \
+for folder in platform model widgets kit catalogue myscripts webtools webtools/web help find shell cli \
     tools/sitegen; do
     [ -d "$folder" ] || continue
     prefixes=$(allowed "$folder")

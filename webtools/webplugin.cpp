@@ -5,8 +5,14 @@
 
 #include "webtools/webwindowfactory.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QOpenGLContext>
 #include <QPluginLoader>
+// QtGui offers no public way to install the shared context once the application runs; the
+// only public one, an application attribute set before start-up, makes the context (and
+// loads the OpenGL driver) in every run, web window or not.
+#include <QtGui/private/qopenglcontext_p.h>
 
 #include <unistd.h>
 
@@ -21,7 +27,26 @@ bool engineWouldRefuseToStart() {
     return ::geteuid() == 0 && !sandboxOff;
 }
 
+void dropSharedContext() {
+    QOpenGLContext* context = qt_gl_global_share_context();
+    qt_gl_set_global_share_context(nullptr);
+    delete context;
+}
+
 } // namespace
+
+void WebPlugin::shareGraphicsContexts() {
+    if (qt_gl_global_share_context())
+        return;
+    // The engine's views draw with contexts shared with this one. Made as the application
+    // would at start-up; a failed create() (no OpenGL at all) leaves the engine drawing in
+    // software, which is what it does then anyway.
+    auto* context = new QOpenGLContext;
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    qt_gl_set_global_share_context(context);
+    qAddPostRoutine(dropSharedContext);
+}
 
 QString WebPlugin::defaultFile() {
     return AppFolder::pluginPath() + QStringLiteral("/libtagloom_web.so");
@@ -48,6 +73,8 @@ WebWindowFactory* WebPlugin::factory() {
                                  "Start Tagloom as an ordinary user.");
         return nullptr;
     }
+    // The engine looks for the shared context as soon as its library loads.
+    shareGraphicsContexts();
     QObject* instance = loader->instance();
     m_factory = qobject_cast<WebWindowFactory*>(instance);
     if (!m_factory) {

@@ -16,6 +16,10 @@ public:
     explicit WebPlugin(WebWindowFactory* loaded)
         : m_factory(loaded) {}
 
+    // The graphics context every web view shares with, made on the first call and kept until
+    // the program ends. Never needed before a web window opens, so start-up loads no OpenGL.
+    static void shareGraphicsContexts();
+
     // nullptr when the plugin is missing or broken; errorString() then says why. A failed
     // load is tried again on the next call, so a plugin installed meanwhile is found.
     WebWindowFactory* factory();

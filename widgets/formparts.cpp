@@ -48,6 +48,7 @@ LimitedLineEdit::LimitedLineEdit(int maxLength, QWidget* parent)
     : QLineEdit(parent)
     , m_limit(maxLength) {
     setFont(UiFonts::normal());
+    setMaxLength(NoLimit);
     connect(this, &QLineEdit::textChanged, this, &LimitedLineEdit::onTextChanged);
 }
 

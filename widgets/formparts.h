@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <limits>
+
 namespace MyScripts {
 
 // The text after a user's edit turned `before` into `after`, cut so that no more than
@@ -23,6 +25,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 class LimitedLineEdit final : public QLineEdit {
     Q_OBJECT
 public:
+    // The line edit's own cap is lifted too, so long pasted text is never cut silently.
+    static constexpr int NoLimit = std::numeric_limits<int>::max();
+
     explicit LimitedLineEdit(int maxLength, QWidget* parent = nullptr);
     void setValue(const QString& text);
     int limit() const { return m_limit; }

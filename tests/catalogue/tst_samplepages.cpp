@@ -1,161 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loads every finished entry's sample page from the build's offline site in a real browser
-// engine and fails on script errors, failed resources, failed loads and probes that never
-// hold. TAGLOOM_SAMPLES_ONLY=Folder[,Folder...] limits the run to some categories.
+// engine, one row per page, and fails on script errors, failed resources, failed loads, probes
+// that never hold, and controls a keyboard or screen reader user cannot use.
+// TAGLOOM_SAMPLES_ONLY=Folder[,Folder...] limits the rows to some categories;
+// TAGLOOM_PAGES_PARALLEL=n sets how many pages load at once.
 #include "model/catalogue.h"
+#include "pagecheck.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-// Installed before any page script runs. It reports through the console's original error
-// function, so frames and pages that replace console.error are heard all the same.
-const char kWatchScript[] = R"JS(
-(function () {
-  if (window.__tagloomWatch) return;
-  window.__tagloomWatch = true;
-  var report = console.error.bind(console);
-  window.addEventListener('error', function (e) {
-    var t = e.target;
-    if (t && t !== window && t.tagName) {
-      report('tagloom-check: failed resource <' + t.tagName.toLowerCase() + '> ' +
-             (t.currentSrc || t.src || t.href || ''));
-    } else {
-      // Checked once every other listener has run: an error the page's own handler
-      // cancels (window.onerror returning true) counts as handled.
-      setTimeout(function () {
-        if (!e.defaultPrevented)
-          report('tagloom-check: uncaught error: ' + e.message + ' (' + e.filename + ':' + e.lineno + ')');
-      }, 0);
-    }
-  }, true);
-  window.addEventListener('unhandledrejection', function (e) {
-    var r = e.reason;
-    report('tagloom-check: unhandled rejection: ' + (r && r.message ? r.message : String(r)));
-  });
-})();
-)JS";
-
-class CheckedPage final : public QWebEnginePage {
-public:
-    using QWebEnginePage::QWebEnginePage;
-    QStringList problems;
-    QStringList dialogs;
-
-protected:
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
-                                  int line, const QString& source) override {
-        if (level == ErrorMessageLevel)
-            problems.append(QStringLiteral("console error: %1 (%2:%3)")
-                                .arg(message, QFileInfo(source).fileName())
-                                .arg(line));
-    }
-    // Dialogs and new windows must never hold the run up.
-    void javaScriptAlert(const QUrl&, const QString& msg) override {
-        dialogs.append(QStringLiteral("alert: ") + msg);
-    }
-    bool javaScriptConfirm(const QUrl&, const QString& msg) override {
-        dialogs.append(QStringLiteral("confirm: ") + msg);
-        return false;
-    }
-    bool javaScriptPrompt(const QUrl&, const QString& msg, const QString&, QString*) override {
-        dialogs.append(QStringLiteral("prompt: ") + msg);
-        return false;
-    }
-    QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
-};
-
-struct Outcome {
-    bool ok = false;
-    QString reason;
-};
-
-constexpr int kLoadTimeoutMs = 20000;
-constexpr int kProbeTimeoutMs = 5000;
-constexpr int kProbeIntervalMs = 100;
-constexpr int kSettleMs = 400; // late rejections and timers that fail right after the load
-
-// Loads one page in a fresh, visible view (hidden pages throttle their timers) and judges it.
-Outcome checkPage(const QUrl& url, const QString& probe) {
-    QWebEngineView view;
-    auto* page = new CheckedPage(&view);
-    view.setPage(page);
-    QWebEngineScript watch;
-    watch.setName(QStringLiteral("tagloom-watch"));
-    watch.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    watch.setWorldId(QWebEngineScript::MainWorld);
-    watch.setRunsOnSubFrames(true);
-    watch.setSourceCode(QString::fromUtf8(kWatchScript));
-    page->scripts().insert(watch);
-    view.resize(1000, 700);
-    view.show();
-
-    int loads = 0;
-    bool loadOk = true;
-    QObject::connect(page, &QWebEnginePage::loadFinished, page, [&](bool ok) {
-        ++loads;
-        loadOk = loadOk && ok;
-    });
-    page->load(url);
-    QElapsedTimer clock;
-    clock.start();
-    while (loads == 0 && clock.elapsed() < kLoadTimeoutMs)
-        QTest::qWait(20);
-    if (loads == 0)
-        return {false, QStringLiteral("page did not finish loading")};
-    if (!loadOk)
-        return {false, QStringLiteral("load failed")};
-
-    QString probeState;
-    if (!probe.trimmed().isEmpty()) {
-        const QString wrapped =
-            QStringLiteral("(function () { try { return (%1) ? 'yes' : 'no'; } catch (e) { "
-                           "return 'threw: ' + e; } })()")
-                .arg(probe);
-        bool held = false;
-        clock.restart();
-        while (!held && clock.elapsed() < kProbeTimeoutMs && page->problems.isEmpty()) {
-            bool answered = false;
-            page->runJavaScript(wrapped, QWebEngineScript::MainWorld, [&](const QVariant& v) {
-                answered = true;
-                probeState = v.toString();
-                held = probeState == QLatin1String("yes");
-            });
-            QElapsedTimer wait;
-            wait.start();
-            while (!answered && wait.elapsed() < 1000)
-                QTest::qWait(5);
-            if (!held)
-                QTest::qWait(kProbeIntervalMs);
-        }
-        if (!held && page->problems.isEmpty())
-            return {false, QStringLiteral("probe did not hold within 5 s (last answer: %1)")
-                               .arg(probeState.isEmpty() ? QStringLiteral("none") : probeState)};
-    }
-    QTest::qWait(kSettleMs);
-    if (!loadOk)
-        return {false, QStringLiteral("a later load failed")};
-    if (!page->problems.isEmpty())
-        return {false, page->problems.join(QStringLiteral("; "))};
-    return {true, QString()};
-}
-
 QString siteDir() {
     return QStringLiteral(TAGLOOM_TEST_SITE_DIR);
+}
+
+QStringList onlyFolders() {
+    QStringList only;
+    for (const QString& f :
+         qEnvironmentVariable("TAGLOOM_SAMPLES_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts))
+        only.append(f.trimmed());
+    return only;
+}
+
+int parallelPages() {
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("TAGLOOM_PAGES_PARALLEL", &ok);
+    return ok && n > 0 ? n : 4;
 }
 
 } // namespace
@@ -166,117 +44,243 @@ private slots:
     void initTestCase();
     void checkerCatchesEachKindOfFault_data();
     void checkerCatchesEachKindOfFault();
-    void everySamplePage();
-    void everyOtherPageOfTheSite();
+    void checkerFindsWhatKeyboardAndScreenReaderUsersMiss_data();
+    void checkerFindsWhatKeyboardAndScreenReaderUsersMiss();
+    void samplePage_data();
+    void samplePage();
+    void samplePageAccessibility_data();
+    void samplePageAccessibility();
+    void otherPage_data();
+    void otherPage();
 
 private:
+    void sampleRows();
+    void queueBody(const char* kind, const char* tag, const QString& body, const QString& probe);
+    QTestData& faultRow(const char* tag, const char* body, const char* probe);
+    QTestData& accessRow(const char* tag, const char* body);
+    PageOutcome queuedOutcome(const char* kind);
+
     QTemporaryDir m_scratch;
+    std::unique_ptr<PageChecker> m_checker;
+    int m_written = 0;
 };
 
 void TestSamplePages::initTestCase() {
     QVERIFY(m_scratch.isValid());
     QVERIFY2(QFileInfo(siteDir() + QStringLiteral("/tagloom/samples")).isDir(),
              "build the site first (target tagloom_site)");
+    m_checker = std::make_unique<PageChecker>(parallelPages());
 }
 
-void TestSamplePages::checkerCatchesEachKindOfFault_data() {
-    QTest::addColumn<QString>("body");
-    QTest::addColumn<QString>("probe");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("clean, probe holds later")
-        << "<p id=p></p><script>setTimeout(function(){p.textContent='x'},300)</script>"
-        << "document.getElementById('p').textContent === 'x'" << true << "";
-    QTest::newRow("dialogs and windows do not block")
-        << "<script>alert('a'); confirm('b'); prompt('c'); window.open('x.htm');"
-           "document.title = 'went on';</script>"
-        << "document.title === 'went on'" << true << "";
-    QTest::newRow("uncaught error") << "<script>undefinedFunction();</script>"
-                                    << "" << false << "undefinedFunction";
-    QTest::newRow("late rejection")
-        << "<script>setTimeout(function(){Promise.reject(new Error('late'))},50)</script>"
-        << "" << false << "late";
-    QTest::newRow("missing picture") << "<img src='no-such-picture.png'>"
-                                     << "" << false << "failed resource <img>";
-    QTest::newRow("missing script") << "<script src='no-such-script.js'></script>"
-                                    << "" << false << "failed resource <script>";
-    QTest::newRow("console error") << "<script>console.error('broken')</script>"
-                                   << "" << false << "broken";
-    QTest::newRow("console replaced") << "<script>console.error = function(){}; nope();</script>"
-                                      << "" << false << "nope";
-    QTest::newRow("error the page handles itself")
-        << "<script>window.onerror = function(){return true}; nope();</script>"
-        << "" << true << "";
-    QTest::newRow("probe never holds") << "<p>nothing</p>"
-                                       << "false" << false << "probe did not hold";
-    QTest::newRow("probe throws") << "<p>nothing</p>"
-                                  << "missing.value" << false << "threw";
-}
-
-void TestSamplePages::checkerCatchesEachKindOfFault() {
-    QFETCH(QString, body);
-    QFETCH(QString, probe);
-    QFETCH(bool, ok);
-    QFETCH(QString, reason);
-    const QString path = m_scratch.filePath(QStringLiteral("page.htm"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+// Writes a page around `body` and queues it under `kind` and `tag`, so the rows of a function
+// all load at once.
+void TestSamplePages::queueBody(const char* kind, const char* tag, const QString& body,
+                                const QString& probe) {
+    const QString name = QStringLiteral("page%1.htm").arg(++m_written);
+    QFile file(m_scratch.filePath(name));
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(file.fileName()));
     file.write("<!DOCTYPE html><html><head><meta charset='utf-8'><title>t</title></head><body>" +
                body.toUtf8() + "</body></html>");
     file.close();
-    const Outcome outcome = checkPage(QUrl::fromLocalFile(path), probe);
+    m_checker->enqueue(QString::fromUtf8(kind) + QLatin1Char('/') + QString::fromUtf8(tag),
+                       QUrl::fromLocalFile(file.fileName()), probe);
+}
+
+PageOutcome TestSamplePages::queuedOutcome(const char* kind) {
+    return m_checker->outcome(QString::fromUtf8(kind) + QLatin1Char('/') +
+                              QString::fromUtf8(QTest::currentDataTag()));
+}
+
+QTestData& TestSamplePages::faultRow(const char* tag, const char* body, const char* probe) {
+    queueBody("fault", tag, QString::fromUtf8(body), QString::fromUtf8(probe));
+    return QTest::newRow(tag);
+}
+
+void TestSamplePages::checkerCatchesEachKindOfFault_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("reason");
+    faultRow("clean, probe holds later",
+             "<p id=p></p><script>setTimeout(function(){p.textContent='x'},300)</script>",
+             "document.getElementById('p').textContent === 'x'")
+        << true << "";
+    faultRow("dialogs and windows do not block",
+             "<script>alert('a'); confirm('b'); prompt('c'); window.open('x.htm');"
+             "document.title = 'went on';</script>",
+             "document.title === 'went on'")
+        << true << "";
+    faultRow("uncaught error", "<script>undefinedFunction();</script>", "")
+        << false << "undefinedFunction";
+    faultRow("late rejection",
+             "<script>setTimeout(function(){Promise.reject(new Error('late'))},50)</script>", "")
+        << false << "late";
+    faultRow("error in a timer after the probe held",
+             "<p id=p>x</p><script>setTimeout(function(){p.textContent='y';"
+             "setTimeout(function(){afterwards()},200)},100)</script>",
+             "document.getElementById('p').textContent === 'y'")
+        << false << "afterwards";
+    faultRow("error in a timer given as text",
+             "<script>setTimeout('notDefinedEither()', 20)</script>", "")
+        << false << "notDefinedEither";
+    faultRow("cleared timer is not awaited",
+             "<script>var t = setTimeout(function(){gone()}, 100); clearTimeout(t);</script>", "")
+        << true << "";
+    faultRow("missing picture", "<img src='no-such-picture.png'>", "")
+        << false << "failed resource <img>";
+    faultRow("missing script", "<script src='no-such-script.js'></script>", "")
+        << false << "failed resource <script>";
+    faultRow("console error", "<script>console.error('broken')</script>", "") << false << "broken";
+    faultRow("console replaced", "<script>console.error = function(){}; nope();</script>", "")
+        << false << "nope";
+    faultRow("error the page handles itself",
+             "<script>window.onerror = function(){return true}; nope();</script>", "")
+        << true << "";
+    faultRow("probe never holds", "<p>nothing</p>", "false") << false << "probe did not hold";
+    faultRow("probe throws", "<p>nothing</p>", "missing.value") << false << "threw";
+    faultRow("probe is not even JavaScript", "<p>nothing</p>", "(((") << false << "threw";
+}
+
+void TestSamplePages::checkerCatchesEachKindOfFault() {
+    QFETCH(bool, ok);
+    QFETCH(QString, reason);
+    const PageOutcome outcome = queuedOutcome("fault");
     QVERIFY2(outcome.ok == ok, qPrintable(outcome.reason));
     QVERIFY2(outcome.reason.contains(reason), qPrintable(outcome.reason));
     QVERIFY(!QFile::exists(m_scratch.filePath(QStringLiteral("x.htm"))));
 }
 
-void TestSamplePages::everySamplePage() {
+QTestData& TestSamplePages::accessRow(const char* tag, const char* body) {
+    queueBody("access", tag, QString::fromUtf8(body), QString());
+    return QTest::newRow(tag);
+}
+
+void TestSamplePages::checkerFindsWhatKeyboardAndScreenReaderUsersMiss_data() {
+    QTest::addColumn<QString>("fault"); // empty: none expected
+    const QString none;
+    accessRow("text before a box", "Name <input type=text id=n>")
+        << "<input type=\"text\" id=\"n\"> has no accessible name";
+    accessRow("table header only",
+              "<table><tr><th>Decimal</th></tr><tr><td><input name=dec></td></tr></table>")
+        << "<input name=\"dec\"> has no accessible name";
+    accessRow("select without label", "<select><option>One</option></select>")
+        << "<select> has no accessible name";
+    accessRow("wrapping label names only with its own text",
+              "<label><select><option>One</option></select></label>")
+        << "<select> has no accessible name";
+    accessRow("empty button", "<button id=b></button>")
+        << "<button id=\"b\"> has no accessible name";
+    accessRow("input button without value", "<input type=button>")
+        << "<input type=\"button\"> has no accessible name";
+    accessRow("empty aria-label", "<textarea aria-label=' '></textarea>")
+        << "<textarea> has no accessible name";
+    accessRow("labelled by nothing", "<input aria-labelledby=nowhere>") << "has no accessible name";
+    accessRow("made by a script",
+              "<div id=d></div><script>d.innerHTML = 'Age <input id=age>'</script>")
+        << "<input id=\"age\"> has no accessible name";
+    accessRow("picture without alt", "<img src='data:image/gif;base64,R0lGODlhAQABAAAAACw='>")
+        << "has no alt text";
+    accessRow("mouse-only control", "<span id=s onclick='this.textContent=1'>go</span>")
+        << "<span id=\"s\"> takes a click but cannot be reached with Tab";
+    accessRow("handler set by a script",
+              "<div id=d>go</div><script>d.onclick = function(){}</script>")
+        << "<div id=\"d\"> takes a click";
+    accessRow("in a frame", "<iframe srcdoc='<input id=inner>'></iframe>")
+        << "frame <iframe>: <input id=\"inner\"> has no accessible name";
+    accessRow("every way of naming",
+              "<label for=a>A</label><input id=a>"
+              "<label>B <input></label>"
+              "<span id=c>C</span><input aria-labelledby=c>"
+              "<input aria-label=D><input title=E>"
+              "<button>F</button><button><img src='data:,' alt=G></button>"
+              "<input type=submit><input type=reset><input type=button value=H>"
+              "<input type=image src='data:,' alt=I><input type=hidden>"
+              "<select id=j><option>x</option></select><label for=j>J</label>")
+        << none;
+    accessRow("decorative picture", "<img src='data:,' alt=''>") << none;
+    accessRow("file box behind a button",
+              "<button type=button>Choose...</button><input type=file hidden>")
+        << none;
+    accessRow("clicks that Tab reaches",
+              "<span tabindex=0 onclick='1'>a</span><a href='#' onclick='return false'>b</a>"
+              "<button onclick='1'>c</button><input type=checkbox aria-label=d onclick='1'>")
+        << none;
+}
+
+void TestSamplePages::checkerFindsWhatKeyboardAndScreenReaderUsersMiss() {
+    QFETCH(QString, fault);
+    const PageOutcome outcome = queuedOutcome("access");
+    QVERIFY2(outcome.inspected, qPrintable(outcome.reason));
+    const QString found = outcome.accessibility.join(QLatin1Char('\n'));
+    if (fault.isEmpty()) {
+        QVERIFY2(found.isEmpty(), qPrintable(found));
+    } else {
+        QCOMPARE(outcome.accessibility.size(), 1);
+        QVERIFY2(found.contains(fault), qPrintable(found));
+    }
+}
+
+// One row per sample page, named by its path below samples/, queued in row order so the pages
+// load ahead of the rows that ask for them.
+void TestSamplePages::sampleRows() {
+    QTest::addColumn<QString>("problem"); // known before loading anything
+    QTest::addColumn<bool>("todo");
     Catalogue catalogue;
     QVERIFY(catalogue.errors().isEmpty());
-    QStringList only;
-    for (const QString& f :
-         qEnvironmentVariable("TAGLOOM_SAMPLES_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts))
-        only.append(f.trimmed());
-
-    int passed = 0;
-    int skipped = 0;
-    QStringList failures;
+    const QStringList only = onlyFolders();
     for (const ScriptEntry* entry : catalogue.entries()) {
         if (!entry->hasSample())
             continue;
         const QString folder = entry->samplePage.section(QLatin1Char('/'), 0, 0);
         if (!only.isEmpty() && !only.contains(folder))
             continue;
-        if (entry->todo) {
-            ++skipped;
-            continue;
-        }
         const QString file = siteDir() + QStringLiteral("/tagloom/samples/") + entry->samplePage;
-        Outcome outcome;
+        QString problem;
         if (!QFileInfo::exists(file))
-            outcome = {false, QStringLiteral("page was not generated: ") + entry->samplePage};
+            problem = QStringLiteral("page was not generated: ") + entry->samplePage;
         else if (entry->probe.trimmed().isEmpty())
-            outcome = {false, QStringLiteral("no probe declared")};
-        else
-            outcome = checkPage(QUrl::fromLocalFile(file), entry->probe);
-        if (outcome.ok) {
-            ++passed;
-        } else {
-            const QString line = QStringLiteral("%1: %2").arg(entry->formName, outcome.reason);
-            failures.append(line);
-            qInfo().noquote() << "FAIL" << line;
-        }
+            problem = QStringLiteral("no probe declared");
+        else if (!entry->todo)
+            m_checker->enqueue(entry->samplePage, QUrl::fromLocalFile(file), entry->probe);
+        QTest::newRow(qPrintable(entry->samplePage))
+            << (problem.isEmpty() ? problem : entry->formName + QStringLiteral(": ") + problem)
+            << entry->todo;
     }
-    qInfo().noquote() << QStringLiteral("passed %1, failed %2, skipped %3 (todo)")
-                             .arg(passed)
-                             .arg(failures.size())
-                             .arg(skipped);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
 
-void TestSamplePages::everyOtherPageOfTheSite() {
+void TestSamplePages::samplePage_data() {
+    sampleRows();
+}
+
+void TestSamplePages::samplePage() {
+    QFETCH(QString, problem);
+    QFETCH(bool, todo);
+    if (todo)
+        QSKIP("entry not finished");
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    const PageOutcome outcome = m_checker->outcome(QString::fromUtf8(QTest::currentDataTag()));
+    QVERIFY2(outcome.ok, qPrintable(outcome.reason));
+}
+
+void TestSamplePages::samplePageAccessibility_data() {
+    sampleRows();
+}
+
+void TestSamplePages::samplePageAccessibility() {
+    QFETCH(QString, problem);
+    QFETCH(bool, todo);
+    if (todo)
+        QSKIP("entry not finished");
+    if (!problem.isEmpty())
+        QSKIP("nothing to look at; samplePage reports why");
+    const PageOutcome outcome = m_checker->outcome(QString::fromUtf8(QTest::currentDataTag()));
+    QVERIFY2(outcome.inspected, qPrintable(QStringLiteral("not loaded: ") + outcome.reason));
+    QVERIFY2(outcome.accessibility.isEmpty(),
+             qPrintable(outcome.accessibility.join(QLatin1Char('\n'))));
+}
+
+void TestSamplePages::otherPage_data() {
     // The site's own pages, the pointer targets, the helper pages beside the samples and the
     // pages of the scripts folder: no probe, but the same bar for errors and missing files.
+    QTest::addColumn<int>("unused");
     Catalogue catalogue;
     QSet<QString> generated;
     for (const ScriptEntry* entry : catalogue.entries()) {
@@ -284,8 +288,8 @@ void TestSamplePages::everyOtherPageOfTheSite() {
             generated.insert(QDir::cleanPath(siteDir() + QStringLiteral("/tagloom/samples/") +
                                              entry->samplePage));
     }
-    const QStringList only =
-        qEnvironmentVariable("TAGLOOM_SAMPLES_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QStringList only = onlyFolders();
+    const QDir top(siteDir() + QStringLiteral("/.."));
     QStringList pages;
     for (const QString& root : {siteDir(), siteDir() + QStringLiteral("/../scripts")}) {
         QDirIterator it(root, {QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files,
@@ -296,27 +300,22 @@ void TestSamplePages::everyOtherPageOfTheSite() {
                 continue;
             bool wanted = only.isEmpty();
             for (const QString& folder : only)
-                wanted =
-                    wanted || path.contains(QStringLiteral("/samples/%1/").arg(folder.trimmed()));
+                wanted = wanted || path.contains(QStringLiteral("/samples/%1/").arg(folder));
             if (wanted)
                 pages.append(path);
         }
     }
     pages.sort();
-    QStringList failures;
     for (const QString& path : std::as_const(pages)) {
-        const Outcome outcome = checkPage(QUrl::fromLocalFile(path), QString());
-        if (!outcome.ok) {
-            const QString line = QStringLiteral("%1: %2").arg(
-                QDir(siteDir() + QStringLiteral("/..")).relativeFilePath(path), outcome.reason);
-            failures.append(line);
-            qInfo().noquote() << "FAIL" << line;
-        }
+        const QString key = top.relativeFilePath(path);
+        m_checker->enqueue(key, QUrl::fromLocalFile(path), QString());
+        QTest::newRow(qPrintable(key)) << 0;
     }
-    qInfo().noquote() << QStringLiteral("other pages: passed %1, failed %2")
-                             .arg(pages.size() - failures.size())
-                             .arg(failures.size());
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+void TestSamplePages::otherPage() {
+    const PageOutcome outcome = m_checker->outcome(QString::fromUtf8(QTest::currentDataTag()));
+    QVERIFY2(outcome.ok, qPrintable(outcome.reason));
 }
 
 QTEST_MAIN(TestSamplePages)

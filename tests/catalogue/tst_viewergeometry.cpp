@@ -10,6 +10,7 @@
 
 #include "kit/appcontext.h"
 #include "model/catalogue.h"
+#include "support/guitest.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -68,7 +69,7 @@ QRect blockArea(const ViewerLayout::Block& b) {
 
 } // namespace
 
-class TestViewerGeometry : public QObject {
+class TestViewerGeometry : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase();

@@ -14,6 +14,7 @@
 
 #include "kit/applifecycle.h"
 #include "kit/windowregistry.h"
+#include "support/guitest.h"
 #include "support/testprogram.h"
 
 #include <QAbstractButton>
@@ -90,7 +91,7 @@ const Page kPages[] = {
 
 } // namespace
 
-class TestHelpWindows : public QObject {
+class TestHelpWindows : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase() { UiFonts::install(); }

@@ -9,10 +9,10 @@
 #include "shell/application.h"
 #include "webtools/galleryitems.h"
 
-#include "kit/applifecycle.h"
 #include "kit/windowregistry.h"
 #include "model/catalogue.h"
-#include "support/testdoubles.h"
+#include "support/guitest.h"
+#include "support/testprogram.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -67,7 +67,7 @@ bool hasAnchor(const QString& file, const QString& id) {
 
 } // namespace
 
-class TestSiteAddresses : public QObject {
+class TestSiteAddresses : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -88,18 +88,9 @@ void TestSiteAddresses::everyAddressNamesABundledFile() {
     QStringList addresses;
 
     // What the help pages and the About box show or open.
-    AppLifecycle::resetForTesting();
-    MemorySettingsStore store;
-    RecordingShellOpener shell;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
-    AppContext context;
-    context.store = &store;
-    context.shell = &shell;
-    context.messages = &messages;
-    context.launcher = &launcher;
-    Application app(context);
-    app.start();
+    TestProgram program;
+    Application& app = *program.app;
+    const RecordingShellOpener& shell = program.shell;
     auto* help = qobject_cast<frmHelp*>(app.context().windows->show(QStringLiteral("frmHelp")));
     QVERIFY(help);
     addresses << help->Text1(0)->text() << help->Text1(1)->text();

@@ -8,8 +8,8 @@
 #include "shell/frmskins.h"
 #include "shell/skins.h"
 
-#include "kit/applifecycle.h"
-#include "support/testdoubles.h"
+#include "support/guitest.h"
+#include "support/testprogram.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -39,39 +39,37 @@ public:
     QList<qint64> picturesAtWrite;
 };
 
-struct Harness {
-    SpyStore store;
-    RecordingShellOpener shell;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
-    std::unique_ptr<Application> app;
+// The store must outlive the program that writes to it.
+struct StoreHolder {
+    SpyStore spy;
+};
+
+struct Harness : StoreHolder, TestProgram {
     Skins* skins = nullptr;
     int holdersMade = 0;
 
     // missing: a skin whose picture the holder lacks (0: none).
-    explicit Harness(const QString& saved = QString(), bool stored = false, int missing = 0) {
-        AppLifecycle::resetForTesting();
-        if (stored)
-            store.memory.set(Skins::kSection, Skins::kKey, saved);
-        store.memory.log.clear();
-        AppContext base;
-        base.store = &store;
-        base.shell = &shell;
-        base.messages = &messages;
-        base.launcher = &launcher;
-        app = std::make_unique<Application>(base);
+    explicit Harness(const QString& saved = QString(), bool stored = false, int missing = 0)
+        : TestProgram(Start::Later, nullptr, &prepared(spy, saved, stored)) {
         skins = new Skins(app->context(), app.get(), [this, missing] {
             ++holdersMade;
             auto* holder = new frmSkins;
-            if (missing)
+            if (missing) {
+                holder->picture(missing); // loaded, then lost
                 holder->findChild<QLabel*>(QStringLiteral("Picture%1").arg(missing))->clear();
+            }
             return holder;
         });
         app->context().skins = skins;
-        app->start();
-        store.main = app->mainWindow();
+        start();
+        spy.main = app->mainWindow();
     }
-    frmMain* main() const { return app->mainWindow(); }
+    static SpyStore& prepared(SpyStore& store, const QString& saved, bool stored) {
+        if (stored)
+            store.memory.set(Skins::kSection, Skins::kKey, saved);
+        store.memory.log.clear();
+        return store;
+    }
     qint64 shown() const { return main()->skinPicture().cacheKey(); }
     qint64 held(int skin) const { return skins->holder()->picture(skin).cacheKey(); }
     QAction* action(const char* name) const {
@@ -79,7 +77,7 @@ struct Harness {
     }
     QList<MemorySettingsStore::Operation> writes() const {
         QList<MemorySettingsStore::Operation> result;
-        for (const auto& op : std::as_const(store.memory.log))
+        for (const auto& op : std::as_const(spy.memory.log))
             if (op.type == MemorySettingsStore::Operation::Type::Write)
                 result.append(op);
         return result;
@@ -93,7 +91,7 @@ MemorySettingsStore::Operation skinWrite(const QString& value) {
 
 } // namespace
 
-class TestSkins : public QObject {
+class TestSkins : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase() { UiFonts::install(); }
@@ -133,10 +131,10 @@ void TestSkins::startupAppliesTheSavedSkinExactly() {
     const QList<MemorySettingsStore::Operation> expected{
         {MemorySettingsStore::Operation::Type::Read, QStringLiteral("Skin"),
          QStringLiteral("Value"), QString()}};
-    QCOMPARE(h.store.memory.log, expected);
-    QCOMPARE(h.store.memory.contains(Skins::kSection, Skins::kKey), stored);
+    QCOMPARE(h.spy.memory.log, expected);
+    QCOMPARE(h.spy.memory.contains(Skins::kSection, Skins::kKey), stored);
     if (stored)
-        QCOMPARE(h.store.memory.read(Skins::kSection, Skins::kKey), saved);
+        QCOMPARE(h.spy.memory.read(Skins::kSection, Skins::kKey), saved);
     QVERIFY(h.messages.shown.isEmpty());
 }
 
@@ -184,7 +182,7 @@ void TestSkins::menuAppliesThenWrites() {
         writes.append(skinWrite(QString::number(skin)));
         QCOMPARE(h.writes(), writes);
         // The picture was already showing when the value was written.
-        QCOMPARE(h.store.picturesAtWrite.last(), h.held(skin));
+        QCOMPARE(h.spy.picturesAtWrite.last(), h.held(skin));
         const QString snapshots = qEnvironmentVariable("TAGLOOM_SNAPSHOT_DIR");
         if (!snapshots.isEmpty())
             QVERIFY(h.main()->grab().save(
@@ -209,7 +207,7 @@ void TestSkins::menuFailureKeepsTheStoredChoice() {
                  QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!"));
         QCOMPARE(h.messages.shown.first().icon, MessageBoxes::Icon::Warning);
         QVERIFY(h.writes().isEmpty());
-        QCOMPARE(h.store.memory.read(Skins::kSection, Skins::kKey), saved);
+        QCOMPARE(h.spy.memory.read(Skins::kSection, Skins::kKey), saved);
         QCOMPARE(h.shown(), before);
         // The other skins still work.
         h.action(missing == 4 ? "mnuSkin5" : "mnuSkin4")->trigger();
@@ -227,16 +225,16 @@ void TestSkins::startupFailureOpensAsFarAsItGot() {
     QVERIFY(!h.main()->skinPicture().isNull());
     QCOMPARE(h.main()->skinPicture().toImage(), h.skins->holder()->picture(1).toImage());
     QVERIFY(h.writes().isEmpty());
-    QCOMPARE(h.store.memory.read(Skins::kSection, Skins::kKey), QStringLiteral("3"));
+    QCOMPARE(h.spy.memory.read(Skins::kSection, Skins::kKey), QStringLiteral("3"));
 }
 
 void TestSkins::lostWriteIsReported() {
     Harness h(QStringLiteral("1"), true);
-    h.store.memory.failWritesAfter(0);
+    h.spy.memory.failWritesAfter(0);
     h.action("mnuSkin5")->trigger();
     // Shown, but not remembered, and the user hears of it.
     QCOMPARE(h.shown(), h.held(5));
-    QCOMPARE(h.store.memory.read(Skins::kSection, Skins::kKey), QStringLiteral("1"));
+    QCOMPARE(h.spy.memory.read(Skins::kSection, Skins::kKey), QStringLiteral("1"));
     QCOMPARE(h.messages.shown.size(), 1);
     QCOMPARE(h.messages.shown.first().title, QStringLiteral("Tagloom Error!"));
     QVERIFY(h.messages.shown.first().text.contains(QStringLiteral("could not be remembered")));

@@ -10,7 +10,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
 #include <cstring>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -94,6 +99,7 @@ private slots:
 
     void fileRegistryReadsItsFile();
     void fileRegistryFallsBackToAnInstalledTool();
+    void fileRegistryReadsOnlyARegularFile();
 };
 
 void TestSysInfo::getKeyValueReadsStrings_data() {
@@ -399,6 +405,35 @@ void TestSysInfo::fileRegistryFallsBackToAnInstalledTool() {
     SysInfo::StartSysInfo(services, nullptr);
     QVERIFY(none.launcher.started.isEmpty());
     QVERIFY(none.showedUnavailable());
+}
+
+void TestSysInfo::fileRegistryReadsOnlyARegularFile() {
+    // A FIFO (or a folder) where the file should be is skipped at once, never waited on: the
+    // registry falls back to the installed tool as if there were no file.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("registry.conf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto tool = [](const QString& name) {
+        return name == QStringLiteral("hardinfo") ? QStringLiteral("/usr/bin/hardinfo") : QString();
+    };
+    for (const QString& path : {fifo, dir.path()}) {
+        FileSystemRegistry registry(path, tool);
+        auto opening = std::async(std::launch::async, [&registry] {
+            SystemRegistry::Handle key = 0;
+            return registry.openKey(SystemRegistry::Root::LocalMachine,
+                                    QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                                    SystemRegistry::AllAccess, &key);
+        });
+        if (opening.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+            // Release the reader before failing, so the test ends.
+            const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+            opening.wait();
+            QFAIL("opening the registry waited on a FIFO");
+        }
+        QCOMPARE(opening.get(), long(SystemRegistry::Success));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSysInfo)

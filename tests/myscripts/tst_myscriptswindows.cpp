@@ -10,7 +10,8 @@
 #include "shell/mdiformmain.h"
 
 #include "kit/windowregistry.h"
-#include "support/testdoubles.h"
+#include "support/guitest.h"
+#include "support/testprogram.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,28 +37,12 @@ const QString kAddNew = QStringLiteral("Add New Script...");
 const QString kHead = QStringLiteral("<script>\r\n// head\u00a0 \n\rx = '\\';\r</script>");
 
 // The program over test doubles; `external` replaces the in-memory store.
-struct Program {
-    MemorySettingsStore memory;
-    RecordingShellOpener shell;
-    ScriptedMessageBoxes messages;
-    RecordingLauncher launcher;
-    std::unique_ptr<Application> app;
+struct Program : TestProgram {
+    MemorySettingsStore& memory = store;
 
-    explicit Program(SettingsStore* external = nullptr) {
-        AppContext base;
-        base.store = external ? external : &memory;
-        base.shell = &shell;
-        base.messages = &messages;
-        base.launcher = &launcher;
-        app = std::make_unique<Application>(base);
-        app->start();
-    }
-    ~Program() {
-        delete viewer();
-        app.reset();
-    }
+    explicit Program(SettingsStore* external = nullptr)
+        : TestProgram(Start::Now, nullptr, external) {}
 
-    frmMain* main() const { return app->mainWindow(); }
     QListWidget* list() const { return main()->List1(); }
     frmNewTemplate* editor() const {
         return qobject_cast<frmNewTemplate*>(
@@ -170,7 +155,7 @@ QString value(const MemorySettingsStore& memory, int slot, const char* key) {
 
 } // namespace
 
-class TestMyScriptsWindows : public QObject {
+class TestMyScriptsWindows : public GuiTest {
     Q_OBJECT
 private slots:
     void newEntryOnAFreshStore();
@@ -185,6 +170,10 @@ private slots:
     void failedSaveKeepsTheTypingAndSaysSo();
     void failedDeleteKeepsTheEntry();
     void unwritableStoreIsReported();
+    void busyStoreOffersToTryAgain();
+    void editorTakesTypingAtOnceAndLongTextWhole();
+    void cancelAsksOnlyWhenSomethingChanged();
+    void damagedStoreIsAnnouncedWithTheCount();
 };
 
 void TestMyScriptsWindows::newEntryOnAFreshStore() {
@@ -529,17 +518,19 @@ void TestMyScriptsWindows::failedSaveKeepsTheTypingAndSaysSo() {
     const auto& shown = p.messages.shown.last();
     QCOMPARE(shown.title, QStringLiteral("Tagloom Error!"));
     QVERIFY(shown.text.contains(QStringLiteral("could not be saved")));
-    QVERIFY(shown.text.contains(QStringLiteral("disk full")));
-    QVERIFY(shown.text.contains(QStringLiteral("Replace?"))); // part of it reached the store
+    QVERIFY(shown.text.contains(QStringLiteral("Nothing was changed")));
+    // The store's own words are kept for "Show Details", out of the text.
+    QVERIFY(!shown.text.contains(QStringLiteral("disk full")));
+    QVERIFY(shown.details.contains(QStringLiteral("disk full")));
+    QCOMPARE(value(p.memory, 1, "Name"), QString()); // nothing of it reached the store
     QCOMPARE(text(ed, "txtName"), QStringLiteral("Keep me Ωμέγα 漢字 😀"));
     QCOMPARE(text(ed, "txtBODY"), QStringLiteral("<b>body</b>"));
     QCOMPARE(text(ed, "lblSaved"), QString());
     QCOMPARE(text(ed, "cmdCancel"), QStringLiteral("Cancel"));
     QCOMPARE(p.rows(), QStringList{kAddNew});
 
-    // Once the store works again, ticking "Replace?" saves the same typing.
+    // Once the store works again the same typing saves as it is, with no "Replace?" needed.
     p.memory.failWritesAfter(-1);
-    child<QCheckBox>(ed, "Check1")->click();
     click(ed, "cmdSave");
     QCOMPARE(value(p.memory, 1, "Name"), QStringLiteral("Keep me Ωμέγα 漢字 😀"));
     QCOMPARE(value(p.memory, 1, "Body"), QStringLiteral("<b>body</b>"));
@@ -557,7 +548,7 @@ void TestMyScriptsWindows::failedDeleteKeepsTheEntry() {
     QCOMPARE(p.messages.shown.size(), 2);
     QCOMPARE(p.messages.shown.last().title, QStringLiteral("Tagloom Error!"));
     QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be deleted")));
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("disk full")));
+    QVERIFY(p.messages.shown.last().details.contains(QStringLiteral("disk full")));
     QVERIFY(!p.messages.shown.last().text.contains(QStringLiteral("Part of it")));
     QCOMPARE(p.viewer(), v);
     QCOMPARE(value(p.memory, 4, "Name"), QStringLiteral("Four"));
@@ -575,24 +566,179 @@ void TestMyScriptsWindows::unwritableStoreIsReported() {
 
     Program p(&broken);
     p.showMyScripts();
+    QCOMPARE(p.messages.shown.size(), 1);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be read")));
+    QVERIFY(!p.messages.shown.last().question); // nothing to wait for
+    QCOMPARE(p.rows(), QStringList{kAddNew});
+
+    // "Add New Script..." cannot tell whether a slot is free: it says so and opens nothing.
     p.doubleClick(kAddNew);
+    QVERIFY(!p.editor());
+    QCOMPARE(p.messages.shown.size(), 2);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be read")));
+    QVERIFY(p.messages.shown.last().details.contains(QStringLiteral("not-a-folder")));
+
+    // Opened anyway, the editor reports once and has no slot to save into.
+    p.app->context().windows->show(QStringLiteral("frmNewTemplate"));
     frmNewTemplate* ed = p.editor();
     QVERIFY(ed);
-    QCOMPARE(p.messages.shown.size(), 1);
+    QCOMPARE(p.messages.shown.size(), 3);
     QCOMPARE(p.messages.shown.last().title, QStringLiteral("Tagloom Error!"));
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("cannot be stored")));
+    QCOMPARE(text(ed, "txtEntry"), QString());
 
     type(ed, "txtName", QStringLiteral("Précieux"));
     type(ed, "txtDesc", QStringLiteral("do not lose this"));
-    child<QCheckBox>(ed, "Check1")->click();
     click(ed, "cmdSave");
-    QCOMPARE(p.messages.shown.size(), 2);
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be saved")));
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("Reason: ")));
+    QCOMPARE(p.messages.shown.size(), 4);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("no Entry #")));
     QCOMPARE(text(ed, "txtName"), QStringLiteral("Précieux"));
     QCOMPARE(text(ed, "txtDesc"), QStringLiteral("do not lose this"));
     QCOMPARE(text(ed, "lblSaved"), QString());
+}
+
+void TestMyScriptsWindows::busyStoreOffersToTryAgain() {
+    Program p;
+    store(p.memory, 2, QStringLiteral("Two"));
+    p.memory.failAsBusy(true);
+    p.memory.failReadsAfter(0);
+    p.messages.answers = {Answer::Yes, Answer::No};
+    p.showMyScripts();
+    QCOMPARE(p.messages.shown.size(), 2); // asked, tried again, asked again
+    for (const auto& shown : p.messages.shown) {
+        QVERIFY(shown.question);
+        QVERIFY(shown.text.contains(QStringLiteral("another program")));
+        QVERIFY(shown.details.contains(QStringLiteral("database is locked")));
+    }
     QCOMPARE(p.rows(), QStringList{kAddNew});
+
+    // The viewer shows nothing half-read and offers nothing to edit or delete.
+    p.memory.failReadsAfter(-1);
+    p.main()->CmbCategories()->setCurrentIndex(0);
+    p.showMyScripts();
+    QCOMPARE(p.rows(), (QStringList{kAddNew, QStringLiteral("Two")}));
+    p.memory.failReadsAfter(31);
+    p.messages.answers = {Answer::No};
+    p.doubleClick(QStringLiteral("Two"));
+    frmCustom* v = p.viewer();
+    QVERIFY(v);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be read")));
+    QCOMPARE(text(v, "txtEntry"), QString());
+    QVERIFY(!child<QPushButton>(v, "cmdDelete")->isEnabled());
+    p.memory.failReadsAfter(-1);
+
+    // A save refused by a held store says so in plain words and keeps the typing.
+    v->close();
+    QTRY_VERIFY(!p.viewer());
+    p.doubleClick(kAddNew);
+    frmNewTemplate* ed = p.editor();
+    type(ed, "txtName", QStringLiteral("Mine"));
+    p.memory.failWritesAfter(0);
+    click(ed, "cmdSave");
+    p.memory.failWritesAfter(-1);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("Wait a moment and try again")));
+    QCOMPARE(text(ed, "txtName"), QStringLiteral("Mine"));
+}
+
+void TestMyScriptsWindows::editorTakesTypingAtOnceAndLongTextWhole() {
+    Program p;
+    p.app->frame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p.app->frame()));
+    p.showMyScripts();
+    p.doubleClick(kAddNew);
+    frmNewTemplate* ed = p.editor();
+    QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(ed, "txtName"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Typed"));
+    QCOMPARE(text(ed, "txtName"), QStringLiteral("Typed"));
+
+    // Pasted text far beyond the old 32,767 characters stays whole, saved and shown again.
+    const QString longText = QString(40000, QLatin1Char('o')) + QStringLiteral("end");
+    child<QLineEdit>(ed, "txtOther")->insert(longText);
+    child<QLineEdit>(ed, "txtSample")->insert(longText);
+    QCOMPARE(text(ed, "txtOther"), longText);
+    click(ed, "cmdSave");
+    QCOMPARE(value(p.memory, 1, "Other"), longText);
+    QCOMPARE(value(p.memory, 1, "Site"), longText);
+    click(ed, "cmdCancel");
+    QTRY_VERIFY(!p.editor());
+    p.doubleClick(QStringLiteral("Typed"));
+    QCOMPARE(text(p.viewer(), "txtOther"), longText);
+    // The sample link of an entry with no address says so rather than doing nothing.
+    store(p.memory, 4, QStringLiteral("No page"));
+    p.viewer()->close();
+    QTRY_VERIFY(!p.viewer());
+    p.main()->CmbCategories()->setCurrentIndex(0);
+    p.showMyScripts();
+    p.doubleClick(QStringLiteral("No page"));
+    const int shown = p.messages.shown.size();
+    QTest::mouseClick(child<QLabel>(p.viewer(), "Label2"), Qt::LeftButton);
+    QCOMPARE(p.messages.shown.size(), shown + 1);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("No sample page is set")));
+    QVERIFY(p.shell.opened.isEmpty());
+}
+
+void TestMyScriptsWindows::cancelAsksOnlyWhenSomethingChanged() {
+    Program p;
+    store(p.memory, 3, QStringLiteral("Three"));
+    p.showMyScripts();
+    p.doubleClick(kAddNew);
+    frmNewTemplate* ed = p.editor();
+    type(ed, "txtBODY", QStringLiteral("<p>work</p>"));
+    p.messages.answers = {Answer::No};
+    click(ed, "cmdCancel");
+    QCOMPARE(p.messages.shown.size(), 1);
+    QVERIFY(p.messages.shown.last().question);
+    QCOMPARE(p.messages.shown.last().defaultAnswer, Answer::No);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("Close without saving?")));
+    QCOMPARE(p.editor(), ed);
+    QCOMPARE(text(ed, "txtBODY"), QStringLiteral("<p>work</p>"));
+    p.messages.answers = {Answer::Yes};
+    click(ed, "cmdCancel");
+    QTRY_VERIFY(!p.editor());
+
+    // Opened for editing and left as it was: no question.
+    p.doubleClick(QStringLiteral("Three"));
+    click(p.viewer(), "cmdEdit");
+    QTRY_VERIFY(!p.viewer());
+    click(p.editor(), "cmdCancel");
+    QTRY_VERIFY(!p.editor());
+    QCOMPARE(p.messages.shown.size(), 2);
+}
+
+void TestMyScriptsWindows::damagedStoreIsAnnouncedWithTheCount() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.sqlite"));
+    {
+        SqliteSettingsStore healthy(path);
+        SlotStore checker(healthy);
+        QVERIFY(checker.initialiseSlots().ok);
+        for (int n = 1; n <= 30; ++n)
+            QVERIFY(checker
+                        .writeSlot({n,
+                                    QStringLiteral("Kept %1").arg(n),
+                                    {},
+                                    {},
+                                    QString(3000, QLatin1Char('b')),
+                                    {},
+                                    {}})
+                        .ok);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(file.size() * 2 / 3));
+    file.close();
+
+    SqliteSettingsStore damaged(path);
+    Program p(&damaged);
+    QTRY_COMPARE(p.messages.shown.size(), 1);
+    const auto& told = p.messages.shown.last();
+    p.showMyScripts();
+    const int recovered = int(p.rows().size()) - 1;
+    QVERIFY(recovered > 0 && recovered < 30);
+    QVERIFY2(
+        told.text.contains(QStringLiteral("%1 My Scripts entries were recovered").arg(recovered)),
+        qPrintable(told.text));
+    QVERIFY(told.text.contains(path + QStringLiteral(".damaged-")));
+    QVERIFY(!told.details.isEmpty());
 }
 
 QTEST_MAIN(TestMyScriptsWindows)

@@ -39,6 +39,11 @@ void useSlot(MemorySettingsStore& store, int slot, const QString& name) {
     store.set(SlotStore::sectionOf(slot), QStringLiteral("Name"), name);
 }
 
+void store(MemorySettingsStore& memory, int slot) {
+    for (const QString& key : SlotStore::keys())
+        memory.set(SlotStore::sectionOf(slot), key, QStringLiteral("%1 of %2").arg(key).arg(slot));
+}
+
 } // namespace
 
 class TestSlotStore : public QObject {
@@ -53,7 +58,9 @@ private slots:
     void allSlotsUsed();
     void freeSlotWithLeftoverValues();
     void clearAllLeavesTheMarker();
-    void writeFailureStopsAndReportsTheReason();
+    void refusedWriteLeavesEverySlotAsItWas();
+    void failedReadIsNeverTakenForAnEmptySlot();
+    void saveChecksAndWritesInOneStep();
     void awkwardValuesRoundTripThroughASecondStore();
     void clampCutsOnlyWhatWasTyped();
 };
@@ -237,34 +244,114 @@ void TestSlotStore::clearAllLeavesTheMarker() {
     QCOMPARE(memory.read(QStringLiteral("KeysMade"), QStringLiteral("Value")), QStringLiteral("1"));
 }
 
-void TestSlotStore::writeFailureStopsAndReportsTheReason() {
+void TestSlotStore::refusedWriteLeavesEverySlotAsItWas() {
     MemorySettingsStore memory;
     SlotStore store(memory);
+    useSlot(memory, 4, QStringLiteral("old"));
+    const auto before = memory.values();
     memory.failWritesAfter(2);
     const StoreWriteResult saved = store.writeSlot(
         {4, QStringLiteral("n"), QStringLiteral("d"), QStringLiteral("h"), {}, {}, {}});
     QVERIFY(!saved.ok);
-    QCOMPARE(saved.written, 2);
+    QCOMPARE(saved.written, 0);
     QCOMPARE(saved.error, QStringLiteral("disk full"));
     QCOMPARE(memory.log.size(), 3); // nothing is tried after the refusal
+    QCOMPARE(memory.values(), before);
 
-    // An interrupted first run leaves no marker, so the next one starts again.
+    // An interrupted first run leaves nothing behind, so the next one starts again.
     MemorySettingsStore init;
     init.failWritesAfter(7);
     const StoreWriteResult first = SlotStore(init).initialiseSlots();
     QVERIFY(!first.ok);
-    QCOMPARE(first.written, 7);
-    QVERIFY(!init.contains(QStringLiteral("KeysMade"), QStringLiteral("Value")));
+    QCOMPARE(first.written, 0);
+    QCOMPARE(init.keyCount(), 0);
     init.failWritesAfter(-1);
     QVERIFY(SlotStore(init).initialiseSlots().ok);
     QCOMPARE(init.keyCount(), 181);
 
     MemorySettingsStore all;
-    all.failWritesAfter(6 * 4 + 1);
+    for (int n = 1; n <= 30; ++n)
+        useSlot(all, n, QStringLiteral("s%1").arg(n));
+    const auto full = all.values();
+    all.failWritesAfter(6 * 29 + 5); // the very last key of the 180
     const StoreWriteResult cleared = SlotStore(all).clearAllSlots();
     QVERIFY(!cleared.ok);
-    QCOMPARE(cleared.written, 25);
-    QCOMPARE(all.log.size(), 26);
+    QCOMPARE(cleared.written, 0);
+    QCOMPARE(all.values(), full);
+}
+
+void TestSlotStore::failedReadIsNeverTakenForAnEmptySlot() {
+    // The store fails once the marker and four names have been read: with the marker gone
+    // from outside, slot 5 and later hold entries that a blind initialisation would erase.
+    MemorySettingsStore memory;
+    for (int n = 1; n <= 30; ++n)
+        store(memory, n);
+    const auto before = memory.values();
+    memory.failReadsAfter(5);
+    SlotStore checker(memory);
+    const StoreWriteResult init = checker.initialiseSlots();
+    QVERIFY(!init.ok);
+    QCOMPARE(init.written, 0);
+    QVERIFY(checker.readFailed());
+    QCOMPARE(checker.readStatus().error, QStringLiteral("disk I/O error"));
+    QCOMPARE(memory.values(), before);
+    for (const Op& op : memory.log)
+        QVERIFY(op.type == Op::Type::Read);
+
+    // Every lookup stops at the failure and says so instead of answering "free".
+    for (int failAfter : {0, 3, 29}) {
+        MemorySettingsStore broken;
+        broken.failAsBusy(true);
+        for (int n = 1; n <= 29; ++n)
+            useSlot(broken, n, QStringLiteral("s%1").arg(n));
+        broken.failReadsAfter(failAfter);
+        SlotStore reader(broken);
+        QCOMPARE(reader.findFirstFreeSlot(), std::nullopt);
+        QVERIFY(reader.readFailed());
+        QVERIFY(reader.readStatus().busy);
+        broken.failReadsAfter(failAfter);
+        SlotStore lister(broken);
+        QVERIFY(!lister.anySlotFree());
+        QVERIFY(lister.readFailed());
+        broken.failReadsAfter(failAfter);
+        SlotStore finder(broken);
+        QCOMPARE(finder.findSlotByName(QStringLiteral("s1")), std::nullopt);
+        QVERIFY(finder.readFailed());
+    }
+}
+
+void TestSlotStore::saveChecksAndWritesInOneStep() {
+    MemorySettingsStore memory;
+    SlotStore store(memory);
+    QVERIFY(store.initialiseSlots().ok);
+    const MyScriptSlot mine{3, QStringLiteral("Mine"), {}, {}, QStringLiteral("<p>1</p>"), {}, {}};
+    const StoreWriteResult first = store.saveSlot(mine, false);
+    QVERIFY(first.ok && !first.declined);
+    QCOMPARE(first.written, 6);
+
+    MyScriptSlot theirs = mine;
+    theirs.name = QStringLiteral("Theirs");
+    memory.log.clear();
+    const StoreWriteResult second = store.saveSlot(theirs, false);
+    QVERIFY(second.ok);
+    QVERIFY(second.declined);
+    QCOMPARE(second.written, 0);
+    QCOMPARE(memory.log, (QList<Op>{rd(QStringLiteral("3Slot"), QStringLiteral("Name"),
+                                       QStringLiteral("Theirs"))}));
+    QCOMPARE(store.readSlot(3).name, QStringLiteral("Mine"));
+
+    QVERIFY(!store.saveSlot(theirs, true).declined);
+    QCOMPARE(store.readSlot(3).name, QStringLiteral("Theirs"));
+
+    // A slot whose Name is missing altogether counts as used.
+    QVERIFY(store.saveSlot({31, QStringLiteral("x"), {}, {}, {}, {}, {}}, false).declined);
+
+    // Several checker at once: one used slot among them declines the lot.
+    const StoreWriteResult batch = store.writeSlots({{1, QStringLiteral("a"), {}, {}, {}, {}, {}},
+                                                     {3, QStringLiteral("b"), {}, {}, {}, {}, {}}},
+                                                    true);
+    QVERIFY(batch.declined);
+    QCOMPARE(store.readSlot(1).name, QString());
 }
 
 void TestSlotStore::awkwardValuesRoundTripThroughASecondStore() {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/settingsstore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -80,6 +82,11 @@ private slots:
     void writeBeyondFileSizeLimitIsReportedAndLosesNothing();
     void writeToReadOnlyStoreIsReportedAndLosesNothing();
     void unopenableStoreReportsWrites();
+    void damagedStoreIsSetAsideAndWhatCanBeReadIsKept_data();
+    void damagedStoreIsSetAsideAndWhatCanBeReadIsKept();
+    void readFailureIsToldApartFromAnAbsentKey();
+    void transactionKeepsAllOrNothing();
+    void backupsAreWholeCopiesAndTheLastTenAreKept();
 };
 
 void TestSettingsStore::secondCopySeesEveryWrite() {
@@ -202,6 +209,183 @@ void TestSettingsStore::unopenableStoreReportsWrites() {
     QVERIFY(!store.lastError().isEmpty());
     QCOMPARE(store.read(QStringLiteral("Skin"), QStringLiteral("Value"), QStringLiteral("d")),
              QStringLiteral("d"));
+}
+
+void TestSettingsStore::damagedStoreIsSetAsideAndWhatCanBeReadIsKept_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("fewestRecovered");
+    QTest::addColumn<int>("mostRecovered");
+    QTest::newRow("healthy") << QStringLiteral("none") << -1 << -1;
+    QTest::newRow("truncated") << QStringLiteral("truncate") << 1 << 59;
+    QTest::newRow("pages overwritten") << QStringLiteral("scribble") << 1 << 59;
+    QTest::newRow("text file") << QStringLiteral("text") << 0 << 0;
+    QTest::newRow("folder") << QStringLiteral("folder") << 0 << 0;
+}
+
+void TestSettingsStore::damagedStoreIsSetAsideAndWhatCanBeReadIsKept() {
+    QFETCH(QString, damage);
+    QFETCH(int, fewestRecovered);
+    QFETCH(int, mostRecovered);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.sqlite"));
+    {
+        SqliteSettingsStore store(path);
+        fillBaseline(store);
+    }
+    {
+        SqliteSettingsStore store(path);
+        QVERIFY(store.read(QStringLiteral("1Slot"), QStringLiteral("Name")) ==
+                QStringLiteral("Script 1"));
+    }
+    QVERIFY(!QFileInfo::exists(path + QStringLiteral("-wal")));
+    QByteArray before;
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (damage == QLatin1String("truncate")) {
+            QVERIFY(file.resize(file.size() / 2));
+        } else if (damage == QLatin1String("scribble")) {
+            // A page of rows in the middle; the header and the table's root stay readable.
+            file.seek((file.size() / 4096 / 2) * 4096 + 100);
+            file.write(QByteArray(3000, '\xA5'));
+        } else if (damage == QLatin1String("text")) {
+            file.resize(0);
+            file.write("this is not a settings store\n");
+        }
+        file.close();
+        if (damage == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir().mkdir(path));
+            QFile inside(path + QStringLiteral("/note.txt"));
+            QVERIFY(inside.open(QIODevice::WriteOnly));
+            inside.write("kept");
+        }
+        QFile again(path);
+        if (again.open(QIODevice::ReadOnly))
+            before = again.readAll();
+    }
+
+    SqliteSettingsStore store(path);
+    const QString first = store.read(QStringLiteral("30Slot"), QStringLiteral("Name"));
+    QVERIFY2(!store.lastReadFailed(), qPrintable(store.lastError()));
+    const auto recovery = store.takeRecovery();
+    if (fewestRecovered < 0) {
+        QVERIFY(!recovery);
+        QCOMPARE(first, QStringLiteral("Script 30"));
+        return;
+    }
+    QVERIFY(recovery);
+    QVERIFY2(recovery->rowsRecovered >= fewestRecovered && recovery->rowsRecovered <= mostRecovered,
+             qPrintable(QString::number(recovery->rowsRecovered)));
+    QVERIFY(!recovery->details.isEmpty());
+    QVERIFY(!store.takeRecovery()); // told once
+    // The damaged file sits beside the store, byte for byte as it was.
+    const QFileInfo aside(recovery->damagedCopy);
+    QCOMPARE(aside.absolutePath(), QFileInfo(path).absolutePath());
+    QVERIFY(aside.fileName().contains(
+        QRegularExpression(QStringLiteral("^settings\\.sqlite\\.damaged-\\d{8}-\\d{6}$"))));
+    if (damage == QLatin1String("folder")) {
+        QVERIFY(QFileInfo::exists(recovery->damagedCopy + QStringLiteral("/note.txt")));
+    } else {
+        QFile copy(recovery->damagedCopy);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), before);
+    }
+    // Every row recovered reads back as it was written, and the fresh store takes writes.
+    int names = 0;
+    for (int slot = 1; slot <= 30; ++slot) {
+        const QString name = store.read(QStringLiteral("%1Slot").arg(slot), QStringLiteral("Name"),
+                                        QStringLiteral("-"));
+        QVERIFY(!store.lastReadFailed());
+        if (name != QLatin1String("-")) {
+            QCOMPARE(name, QStringLiteral("Script %1").arg(slot));
+            ++names;
+        }
+    }
+    QVERIFY(names <= recovery->rowsRecovered);
+    QVERIFY(store.write(QStringLiteral("Skin"), QStringLiteral("Value"), QStringLiteral("2")));
+    QVERIFY(integrityOk(path));
+}
+
+void TestSettingsStore::readFailureIsToldApartFromAnAbsentKey() {
+    QTemporaryDir dir;
+    SqliteSettingsStore store(dir.filePath(QStringLiteral("s.sqlite")));
+    QCOMPARE(store.read(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("d")),
+             QStringLiteral("d"));
+    QVERIFY(!store.lastReadFailed());
+
+    // Unreadable without being damaged: nothing is set aside or rebuilt.
+    QFile blocker(dir.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SqliteSettingsStore broken(dir.filePath(QStringLiteral("blocked/settings.sqlite")));
+    QCOMPARE(broken.read(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("d")),
+             QStringLiteral("d"));
+    QVERIFY(broken.lastReadFailed());
+    QVERIFY(!broken.lastErrorWasBusy());
+    QVERIFY(!broken.takeRecovery());
+}
+
+void TestSettingsStore::transactionKeepsAllOrNothing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.sqlite"));
+    SqliteSettingsStore store(path);
+    QVERIFY(store.write(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("old")));
+    QCOMPARE(store.transaction([&] {
+        return store.write(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("new")) &&
+               store.write(QStringLiteral("S"), QStringLiteral("b"), QStringLiteral("new")) &&
+               false;
+    }),
+             SettingsStore::Outcome::Declined);
+    SqliteSettingsStore other(path);
+    QCOMPARE(other.read(QStringLiteral("S"), QStringLiteral("a")), QStringLiteral("old"));
+    QCOMPARE(other.read(QStringLiteral("S"), QStringLiteral("b"), QStringLiteral("none")),
+             QStringLiteral("none"));
+
+    // While one holds the write lock, the other's transaction gives up soon, saying why.
+    QCOMPARE(store.transaction([&] {
+        const SettingsStore::Outcome inner = other.transaction([&] {
+            return other.write(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("theirs"));
+        });
+        return inner == SettingsStore::Outcome::Failed && other.lastErrorWasBusy() &&
+               store.write(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("mine"));
+    }),
+             SettingsStore::Outcome::Done);
+    QCOMPARE(other.read(QStringLiteral("S"), QStringLiteral("a")), QStringLiteral("mine"));
+}
+
+void TestSettingsStore::backupsAreWholeCopiesAndTheLastTenAreKept() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.sqlite"));
+    SqliteSettingsStore store(path);
+    fillBaseline(store);
+    QVERIFY(store.backups().isEmpty());
+    QVERIFY(store.makeBackup(QStringLiteral("clear-all")));
+    QVERIFY(store.write(QStringLiteral("1Slot"), QStringLiteral("Name"), QStringLiteral("later")));
+
+    const QList<SettingsStore::Backup> made = store.backups();
+    QCOMPARE(made.size(), 1);
+    QCOMPARE(made.first().label, QStringLiteral("clear-all"));
+    QCOMPARE(QFileInfo(made.first().path).absolutePath(), dir.filePath(QStringLiteral("backups")));
+    QVERIFY(qAbs(made.first().made.secsTo(QDateTime::currentDateTime())) < 60);
+    verifyBaseline(made.first().path);
+    const auto copy = store.openBackup(made.first());
+    QCOMPARE(copy->read(QStringLiteral("1Slot"), QStringLiteral("Name")),
+             QStringLiteral("Script 1"));
+    QVERIFY(!copy->write(QStringLiteral("1Slot"), QStringLiteral("Name"), QStringLiteral("x")));
+
+    QVERIFY(store.relabelBackup(made.first(), QStringLiteral("clear-all-undone")));
+    QCOMPARE(store.backups().first().label, QStringLiteral("clear-all-undone"));
+
+    for (int i = 0; i < 11; ++i) {
+        QVERIFY(store.makeBackup(QStringLiteral("daily")));
+        QTest::qWait(2); // names carry milliseconds
+    }
+    const QList<SettingsStore::Backup> kept = store.backups();
+    QCOMPARE(kept.size(), 10);
+    for (const auto& backup : kept)
+        QCOMPARE(backup.label, QStringLiteral("daily"));
+    QVERIFY(kept.first().made >= kept.last().made);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

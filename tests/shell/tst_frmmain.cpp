@@ -10,6 +10,7 @@
 #include "kit/services.h"
 #include "kit/windowregistry.h"
 #include "model/catalogueindex.h"
+#include "support/guitest.h"
 #include "support/testprogram.h"
 
 #include <QAbstractButton>
@@ -124,20 +125,10 @@ QStringList actionTexts(const QMenu* menu) {
 
 } // namespace
 
-class TestFrmMain : public QObject {
+class TestFrmMain : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase() { UiFonts::install(); }
-    void cleanup() {
-        // Stand-in viewers are parentless; the harness deletes the frame itself.
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!window->parent())
-                windows.append(window);
-        }
-        for (const QPointer<QWidget>& window : std::as_const(windows))
-            delete window.data();
-    }
 
     void startShowsFirstCategoryWithFocusInList();
     void pickingACategoryListsItsTitlesInOrder();
@@ -243,13 +234,15 @@ void TestFrmMain::otherTextsGoToMyScripts() {
     h.main()->appendRow(QStringLiteral("3d text"));
     h.doubleClickRow(0);
     h.doubleClickRow(1);
-    // A double-click below the last row, with nothing selected, passes the empty text.
+    // A double-click below the last row lands on no row and opens nothing, whatever was
+    // selected before its first click.
     h.combo()->setCurrentIndex(15);
     h.combo()->setCurrentIndex(16);
+    h.list()->setCurrentRow(0);
     QTest::mouseDClick(h.list()->viewport(), Qt::LeftButton, {},
                        QPoint(10, h.list()->viewport()->height() - 5));
-    QCOMPARE(h.myScripts.dispatched, QStringList({QStringLiteral("Add New Script..."),
-                                                  QStringLiteral("3d text"), QString()}));
+    QCOMPARE(h.myScripts.dispatched,
+             QStringList({QStringLiteral("Add New Script..."), QStringLiteral("3d text")}));
 }
 
 void TestFrmMain::menusHaveTheirCaptionsInOrder() {
@@ -260,18 +253,25 @@ void TestFrmMain::menusHaveTheirCaptionsInOrder() {
     QCOMPARE(menus.at(0)->text(), QStringLiteral("&Main"));
     QCOMPARE(menus.at(1)->text(), QStringLiteral("&Tools"));
     QCOMPARE(menus.at(2)->text(), QStringLiteral("&Help"));
-    QCOMPARE(actionTexts(menus.at(0)->menu()),
-             QStringList({"&Program Overview", "&New in this Version", "-", "&My Scripts!",
-                          "&Clear All Entries", "-", "&Exit"}));
+    QCOMPARE(
+        actionTexts(menus.at(0)->menu()),
+        QStringList({"&Program Overview", "&New in this Version", "-", "&My Scripts!",
+                     "&Clear All Entries", "&Undo Clear All", "-", "E&xport My Scripts...",
+                     "&Import My Scripts...", "&Restore My Scripts from Backup...", "-", "&Exit"}));
     QCOMPARE(actionTexts(menus.at(1)->menu()),
-             QStringList({"&Skin Chooser", "-", "&Web Elements", "&Quick Browser"}));
+             QStringList({"&Skin Chooser", "-", "&Web Elements", "&Quick Browser", "-",
+                          "&Find Script..."}));
     QCOMPARE(actionTexts(menus.at(1)->menu()->actions().first()->menu()),
              QStringList({"&Default Skin", "&Light Wave", "&Horizon Blue", "&Battle Field",
                           "&Animal Farm"}));
     QCOMPARE(actionTexts(menus.at(2)->menu()),
              QStringList({"&General Help", "&Help for Beginners", "-", "&About"}));
-    for (const QAction* action : bar->findChildren<QAction*>())
-        QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
+    for (const QAction* action : bar->findChildren<QAction*>()) {
+        if (action->objectName() == QLatin1String("mnuFindScript"))
+            QCOMPARE(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+        else
+            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
+    }
 }
 
 void TestFrmMain::menuCommandsReachTheirServices() {

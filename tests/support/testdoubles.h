@@ -26,24 +26,57 @@ public:
         }
     };
 
+    using Values = QMap<QPair<QString, QString>, QString>;
+
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue = QString()) const override;
     bool write(const QString& section, const QString& key, const QString& value) override;
     QString lastError() const override { return m_lastError; }
+    bool lastReadFailed() const override { return m_readFailed; }
+    bool lastErrorWasBusy() const override { return m_busy; }
+    // All or nothing, like the real store; a transaction that fails leaves the values as
+    // they were.
+    Outcome transaction(const std::function<bool()>& steps) override;
+
+    bool makeBackup(const QString& label) override;
+    QList<Backup> backups() const override;
+    std::unique_ptr<SettingsStore> openBackup(const Backup& backup) const override;
+    bool relabelBackup(const Backup& backup, const QString& label) override;
 
     bool contains(const QString& section, const QString& key) const;
     int keyCount() const { return int(m_values.size()); }
     void set(const QString& section, const QString& key, const QString& value);
+    const Values& values() const { return m_values; }
 
     // Writes after the next n succeed fail (n < 0: never fail).
     void failWritesAfter(int n) { m_writesBeforeFailure = n; }
+    // Reads after the next n succeed fail (n < 0: never fail).
+    void failReadsAfter(int n) { m_readsBeforeFailure = n; }
+    // Failures then look like another program holding the store.
+    void failAsBusy(bool busy) { m_failBusy = busy; }
+    // Backups made from now on carry this time.
+    void setBackupClock(const QDateTime& when) { m_clock = when; }
 
     mutable QList<Operation> log;
 
 private:
-    QMap<QPair<QString, QString>, QString> m_values;
+    struct Snapshot {
+        Backup backup;
+        Values values;
+    };
+
+    Values m_values;
     int m_writesBeforeFailure = -1;
-    QString m_lastError;
+    mutable int m_readsBeforeFailure = -1;
+    bool m_failBusy = false;
+    mutable bool m_readFailed = false;
+    mutable bool m_busy = false;
+    mutable bool m_abort = false;
+    int m_depth = 0;
+    mutable QString m_lastError;
+    QList<Snapshot> m_backups; // newest first
+    QDateTime m_clock;
+    int m_backupsMade = 0;
 };
 
 // Records what it was asked to open.
@@ -64,13 +97,28 @@ public:
         Icon icon = Icon::None;
         bool question = false;
         Answer defaultAnswer = Answer::Ok;
+        QString details;
+        QStringList choices;
     };
 
     void inform(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     Answer askYesNo(QWidget* parent, const QString& title, const QString& text,
                     Answer defaultAnswer, Icon icon) override;
+    void report(QWidget* parent, const QString& title, const QString& text, const QString& details,
+                Icon icon) override;
+    Answer askYesNoWithDetails(QWidget* parent, const QString& title, const QString& text,
+                               const QString& details, Answer defaultAnswer, Icon icon) override;
+    int choose(QWidget* parent, const QString& title, const QString& text,
+               const QStringList& items) override;
+    QString chooseFileToSave(QWidget* parent, const QString& title, const QString& suggested,
+                             const QString& filter) override;
+    QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& folder,
+                             const QString& filter) override;
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& folder) override;
 
     QList<Answer> answers; // taken from the front; when empty, questions get their default
+    QList<int> picks;      // for choose(), from the front; when empty, cancelled (-1)
+    QStringList paths;     // for the file and folder choosers; when empty, cancelled
     QList<Shown> shown;
 };
 

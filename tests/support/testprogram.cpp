@@ -11,20 +11,29 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
-TestProgram::TestProgram(Start when, SystemRegistry* registry) {
+TestProgram::TestProgram(Start when, SystemRegistry* registry, SettingsStore* external) {
     AppLifecycle::resetForTesting();
     AppContext base;
-    base.store = &store;
+    base.store = external ? external : &store;
     base.shell = &shell;
     base.messages = &messages;
     base.launcher = &launcher;
     base.systemRegistry = registry;
     app = std::make_unique<Application>(base);
+    QObject::connect(windows(), &WindowRegistry::windowCreated,
+                     [this](const QString&, QWidget* window) { m_opened.append(window); });
     if (when == Start::Now)
         start();
 }
 
-TestProgram::~TestProgram() = default;
+TestProgram::~TestProgram() {
+    // Frame children go with the frame; top-level windows have no owner but the program.
+    for (const QPointer<QWidget>& window : std::as_const(m_opened)) {
+        if (window && window->isWindow() && !window->parentWidget())
+            delete window.data();
+    }
+    app.reset();
+}
 
 void TestProgram::start() {
     app->start();

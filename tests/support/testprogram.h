@@ -3,20 +3,28 @@
 
 #include "support/testdoubles.h"
 
+#include <QList>
+#include <QPointer>
+
 #include <memory>
 
 class Application;
 class QAction;
 class QWidget;
+class SettingsStore;
 class SystemRegistry;
 class WindowRegistry;
 class frmMain;
 
-// The whole program over test doubles, as the user would meet it.
+// The whole program over test doubles, as the user would meet it. It owns the program's
+// windows: the ones the window registry opened are deleted with it, as ending the program
+// would; anything else a test opens is the test's to close (GuiTest reports what is left).
 struct TestProgram {
     enum class Start { Now, Later };
 
-    explicit TestProgram(Start when = Start::Now, SystemRegistry* registry = nullptr);
+    // `external` replaces the in-memory store.
+    explicit TestProgram(Start when = Start::Now, SystemRegistry* registry = nullptr,
+                         SettingsStore* external = nullptr);
     ~TestProgram();
     Q_DISABLE_COPY_MOVE(TestProgram)
 
@@ -35,4 +43,7 @@ struct TestProgram {
     ScriptedMessageBoxes messages;
     RecordingLauncher launcher;
     std::unique_ptr<Application> app;
+
+private:
+    QList<QPointer<QWidget>> m_opened;
 };

@@ -10,6 +10,7 @@
 
 #include "kit/applifecycle.h"
 #include "kit/windowregistry.h"
+#include "support/guitest.h"
 #include "support/testprogram.h"
 
 #include <QFileInfo>
@@ -59,7 +60,7 @@ void verifyOnePage(frmWE* gallery) {
 
 } // namespace
 
-class TestGallery : public QObject {
+class TestGallery : public GuiTest {
     Q_OBJECT
 private slots:
     void openingFromButtonHidesMainButMenuDoesNot();

@@ -10,6 +10,7 @@
 #include "webtools/webwindowfactory.h"
 
 #include "kit/appcontext.h"
+#include "support/guitest.h"
 #include "support/testdoubles.h"
 
 #include <QApplication>
@@ -85,7 +86,7 @@ struct Browser {
 
 } // namespace
 
-class TestQuickBrowser : public QObject {
+class TestQuickBrowser : public GuiTest {
     Q_OBJECT
 private slots:
     void layoutAsDesigned();

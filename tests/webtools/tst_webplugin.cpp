@@ -11,7 +11,9 @@
 
 #include "kit/applifecycle.h"
 #include "kit/windowregistry.h"
+#include "support/guitest.h"
 #include "support/testprogram.h"
+#include "xsession.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QOpenGLContext>
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
@@ -41,6 +44,18 @@ QString homeTitle() {
     const QString text = QString::fromUtf8(file.readAll());
     const qsizetype start = text.indexOf(QLatin1String("<title>")) + 7;
     return text.mid(start, text.indexOf(QLatin1String("</title>")) - start);
+}
+
+// Whether the picture shows the dark blue banner at the top of the site's pages.
+bool showsSiteBanner(const QImage& image) {
+    for (int y = 0; y < qMin(image.height(), 40); ++y)
+        for (int x = 0; x < qMin(image.width(), 40); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (qAbs(c.red() - 0x2d) <= 6 && qAbs(c.green() - 0x4f) <= 6 &&
+                qAbs(c.blue() - 0x73) <= 6)
+                return true;
+        }
+    return false;
 }
 
 bool engineLoaded() {
@@ -94,11 +109,8 @@ void go(frmBrowser* browser, const QString& address) {
 
 } // namespace
 
-class TestWebPlugin : public QObject {
+class TestWebPlugin : public GuiTest {
     Q_OBJECT
-public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
-
 private slots:
     void initTestCase();
     void quickBrowserOpensOnTheBundledHomePage();
@@ -110,9 +122,13 @@ private slots:
 };
 
 void TestWebPlugin::initTestCase() {
-    // The program itself must not bring the engine in; only the first web window does.
+    // The program itself must not bring the engine in, nor the shared graphics context; only
+    // the first web window does.
     Program program;
     QVERIFY(!engineLoaded());
+    QVERIFY(!QOpenGLContext::globalShareContext());
+    const LoadedLibraries loaded = graphicsLibraries(QCoreApplication::applicationPid());
+    QVERIFY2(!loaded.openGl, qPrintable(loaded.names.join(u' ')));
 }
 
 void TestWebPlugin::quickBrowserOpensOnTheBundledHomePage() {
@@ -126,9 +142,19 @@ void TestWebPlugin::quickBrowserOpensOnTheBundledHomePage() {
     QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), homeTitle(), kLoadMs);
     QCOMPARE(browser->txtURL()->text(), home);
     QCOMPARE(browser->focusWidget(), browser->cmdgo());
+    // Drawn, not only loaded: the views draw through the shared context made on first use.
+    QWidget* view = browser->WebBrowser1()->widget();
+    QOpenGLContext* shared = QOpenGLContext::globalShareContext();
+    QVERIFY(shared);
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QVERIFY(shared->isValid());
+        QVERIFY(graphicsLibraries(QCoreApplication::applicationPid()).openGl);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(showsSiteBanner(view->grab().toImage()), kLoadMs);
 
-    // Opening it again only brings it forward.
+    // Opening it again only brings it forward, and the shared context stays the one made.
     QCOMPARE(program.openBrowser(), browser);
+    QCOMPARE(QOpenGLContext::globalShareContext(), shared);
     QVERIFY(program.messages.shown.isEmpty());
 }
 

@@ -3,6 +3,7 @@
 // malformed entry file so that such a file never reaches the program.
 #include "model/catalogue.h"
 #include "model/catalogueindex.h"
+#include "model/entrysettings.h"
 #include "model/samplepage.h"
 
 #include <QCoreApplication>
@@ -117,6 +118,22 @@ int main(int argc, char* argv[]) {
     for (const QString& error : errors)
         err << error << '\n';
     if (!errors.isEmpty())
+        return 1;
+
+    // The settings form reads every entry's settings section; one it cannot read stops the build.
+    QStringList settingsProblems;
+    QDirIterator entryFiles(args.at(1), {QStringLiteral("*.txt")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+    while (entryFiles.hasNext()) {
+        const QString path = entryFiles.next();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            settingsProblems +=
+                EntrySettings::checkEntryFile(QString::fromUtf8(file.readAll()), path);
+    }
+    for (const QString& problem : std::as_const(settingsProblems))
+        err << problem << '\n';
+    if (!settingsProblems.isEmpty())
         return 1;
 
     int written = 0;

@@ -62,7 +62,8 @@ def page_html(item, previous, following):
         blocks = [("Where the picture should appear:", plain)]
     code_html = "\n".join(
         f'    <p>{html.escape(note)}</p>\n'
-        f'    <textarea rows="{code.count(chr(10)) + 2}" readonly>{html.escape(code)}</textarea>'
+        f'    <textarea rows="{code.count(chr(10)) + 2}" readonly'
+        f' aria-label="HTML code: {html.escape(note.rstrip(":"))}">{html.escape(code)}</textarea>'
         for note, code in blocks)
     nav_prev = (f'<a href="{previous["page"]}.htm">&lt;&lt; {html.escape(title_of(previous))}</a>'
                 if previous else "<span></span>")

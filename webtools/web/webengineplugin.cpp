@@ -2,6 +2,7 @@
 #include "webtools/web/webengineplugin.h"
 
 #include "webtools/web/quickview.h"
+#include "webtools/web/sandboxview.h"
 #include "webtools/web/separatebrowser.h"
 
 #include <QCoreApplication>
@@ -14,4 +15,9 @@ QWidget* WebEnginePlugin::createSeparateBrowser(const QString& address) {
     auto* window = new SeparateBrowser(nullptr);
     window->navigate(address);
     return window;
+}
+
+PreviewView* WebEnginePlugin::createPreviewView(QWidget* parent, PreviewEvents* events,
+                                                const QString& siteFolder) {
+    return new SandboxView(parent, events, siteFolder);
 }

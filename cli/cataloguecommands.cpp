@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cataloguecommands.h"
+
+#include "cli/commandline.h"
+#include "model/catalogue.h"
+#include "model/catalogueindex.h"
+#include "model/entrydocument.h"
+#include "model/installedtext.h"
+#include "model/searchindex.h"
+
+#include <QTextStream>
+
+namespace CommandLine {
+
+namespace {
+
+const Catalogue& builtIn() {
+    static const Catalogue catalogue;
+    return catalogue;
+}
+
+QString categoryOf(const QString& window) {
+    const CatalogueIndex::Title* title = CatalogueIndex::findWindow(window);
+    return title ? CatalogueIndex::category(title->category).caption : QString();
+}
+
+int list(const QStringList& arguments, Io& io) {
+    if (arguments.size() > 1) {
+        io.err << "tagloom: --list takes at most one category\n";
+        return BadUsage;
+    }
+    if (arguments.isEmpty()) {
+        for (const CatalogueIndex::Title& title : CatalogueIndex::titles())
+            io.out << title.title << '\t' << CatalogueIndex::category(title.category).caption
+                   << '\n';
+        return Success;
+    }
+    // A category by its caption or its folder name, in any case.
+    const QString wanted = arguments.first().trimmed();
+    for (int i = 0; i < CatalogueIndex::catalogueCategoryCount(); ++i) {
+        const CatalogueIndex::Category category = CatalogueIndex::category(i);
+        if (category.caption.compare(wanted, Qt::CaseInsensitive) != 0 &&
+            category.folder.compare(wanted, Qt::CaseInsensitive) != 0)
+            continue;
+        for (const QString& title : CatalogueIndex::titlesOf(i))
+            io.out << title << '\n';
+        return Success;
+    }
+    io.err << "tagloom: no category called \"" << wanted << "\". The categories are:\n";
+    for (int i = 0; i < CatalogueIndex::catalogueCategoryCount(); ++i)
+        io.err << "  " << CatalogueIndex::category(i).caption << '\n';
+    return NothingFound;
+}
+
+int search(const Catalogue& catalogue, const QStringList& arguments, Io& io) {
+    const QString query = arguments.join(QLatin1Char(' ')).trimmed();
+    if (query.isEmpty()) {
+        io.err << "tagloom: --search needs some text to look for\n";
+        return BadUsage;
+    }
+    const SearchIndex index = SearchIndex::fromCatalogue(catalogue);
+    const auto hits = index.search(query, -1);
+    if (hits.isEmpty()) {
+        io.err << "tagloom: no script matches \"" << query << "\"\n";
+        return NothingFound;
+    }
+    for (const SearchIndex::Hit& hit : hits) {
+        const SearchDocument& document = index.document(hit.document);
+        io.out << document.title << '\t' << document.category << '\n';
+    }
+    return Success;
+}
+
+const ScriptEntry* findTitle(const Catalogue& catalogue, const QString& title) {
+    const QList<const ScriptEntry*> entries = catalogue.entries();
+    for (const ScriptEntry* entry : entries) {
+        if (entry->title == title)
+            return entry;
+    }
+    const QString wanted = title.trimmed();
+    for (const ScriptEntry* entry : entries) {
+        if (entry->title.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return nullptr;
+}
+
+int print(const Catalogue& catalogue, const Places& places, const QStringList& arguments, Io& io) {
+    QString title;
+    int block = 0; // 1-based code box; 0: all
+    bool titleGiven = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--block")) {
+            bool ok = false;
+            block = arguments.value(i + 1).toInt(&ok);
+            if (!ok || block < 1 || block > 9999) {
+                io.err << "tagloom: --block needs a block number from 1\n";
+                return BadUsage;
+            }
+            ++i;
+        } else if (!titleGiven) {
+            title = argument;
+            titleGiven = true;
+        } else {
+            io.err << "tagloom: --print takes one title (quote it if it has spaces)\n";
+            return BadUsage;
+        }
+    }
+    if (!titleGiven || title.trimmed().isEmpty()) {
+        io.err << "tagloom: --print needs the title of a script\n";
+        return BadUsage;
+    }
+    const ScriptEntry* entry = findTitle(catalogue, title);
+    if (!entry) {
+        io.err << "tagloom: no script is called \"" << title << "\"\n";
+        const SearchIndex index = SearchIndex::fromCatalogue(catalogue);
+        const auto hits = index.search(title, 5);
+        if (!hits.isEmpty()) {
+            io.err << "Did you mean:\n";
+            for (const SearchIndex::Hit& hit : hits)
+                io.err << "  " << index.document(hit.document).title << '\n';
+        }
+        return NothingFound;
+    }
+    // The code exactly as the viewer shows it.
+    const EntryDocument document = EntryDocument::fromEntry(
+        InstalledText::resolve(*entry, places.siteBase ? places.siteBase() : QString(),
+                               places.scriptsFolder ? places.scriptsFolder() : QString()),
+        categoryOf(entry->formName));
+    if (block == 0) {
+        io.out << document.allBlocksText();
+        return Success;
+    }
+    const int index = document.blockOfCodeBox(block - 1);
+    if (index < 0) {
+        io.err << "tagloom: \"" << entry->title << "\" has " << document.codeBlockCount()
+               << (document.codeBlockCount() == 1 ? " block\n" : " blocks\n");
+        return NothingFound;
+    }
+    QString code = document.blocks.at(index).code;
+    if (!code.endsWith(QLatin1Char('\n')))
+        code += QLatin1Char('\n');
+    io.out << code;
+    return Success;
+}
+
+} // namespace
+
+void addCatalogueCommands(Dispatcher& dispatcher, const Places& places,
+                          const Catalogue* catalogue) {
+    const auto source = [catalogue]() -> const Catalogue& {
+        return catalogue ? *catalogue : builtIn();
+    };
+    dispatcher.add({QStringLiteral("--list"), QStringLiteral("--list [CATEGORY]"),
+                    QStringLiteral("list every title and its category, or one category's titles"),
+                    list});
+    dispatcher.add({QStringLiteral("--search"), QStringLiteral("--search TEXT"),
+                    QStringLiteral("titles that match, best first, with their category"),
+                    [source](const QStringList& arguments, Io& io) {
+                        return search(source(), arguments, io);
+                    }});
+    dispatcher.add({QStringLiteral("--print"), QStringLiteral("--print TITLE [--block N]"),
+                    QStringLiteral("a script's code: every block under its placement line, or "
+                                   "only block N"),
+                    [source, places](const QStringList& arguments, Io& io) {
+                        return print(source(), places, arguments, io);
+                    }});
+}
+
+} // namespace CommandLine

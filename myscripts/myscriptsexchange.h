@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "myscripts/slotstore.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+// The file formats My Scripts entries travel in, and the rules for taking them in. QtCore
+// only, so that a program without windows can use them too.
+namespace MyScriptsExchange {
+
+constexpr int FormatVersion = 1;
+extern const char* const FormatName;
+
+// Every slot (used or not) with its six values, exactly as stored.
+QByteArray toTagloomFile(const QList<MyScriptSlot>& entries);
+
+// One snippet per used entry for code editors that read ".code-snippets" files. The body is
+// the head code followed by the body code, one string per line, with "$" and "\" escaped so
+// that the editor inserts them literally.
+QByteArray toCodeSnippets(const QList<MyScriptSlot>& entries);
+QString escapeSnippetText(const QString& text);
+QString unescapeSnippetText(const QString& text);
+QString snippetPrefix(const MyScriptSlot& entry);
+
+// A standalone page per entry: head code in the head, body code in the body.
+QString toHtmlPage(const MyScriptSlot& entry);
+QString htmlFileName(const MyScriptSlot& entry);
+// A page linking to every entry's page.
+QString htmlIndexPage(const QList<MyScriptSlot>& entries);
+
+struct ParsedFile {
+    bool ok = false;
+    QString error;               // in plain words, when !ok
+    QString details;             // the parser's own words
+    QList<MyScriptSlot> entries; // named entries only; numbers as found (0 when none)
+};
+
+// Reads a Tagloom file or a ".code-snippets" file, whichever it is.
+ParsedFile parse(const QByteArray& data);
+
+struct ImportPlan {
+    QList<MyScriptSlot> placed;             // numbered with the free slot each goes into
+    QList<QPair<QString, QString>> renamed; // from, to
+    QStringList skipped;                    // no free slot left
+};
+
+// Puts incoming entries into the free entries of `current` (all 30), lowest first and in
+// order. A name already present, in the store or earlier in the file, becomes "Name (2)",
+// "Name (3)", ...
+ImportPlan planImport(const QList<MyScriptSlot>& current, const QList<MyScriptSlot>& incoming);
+
+// The import report in plain words.
+QString describe(const ImportPlan& plan);
+
+} // namespace MyScriptsExchange

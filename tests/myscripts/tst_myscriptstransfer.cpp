@@ -1,0 +1,417 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Backups, Undo Clear All, restore, export and import, from the Main menu as a user would.
+#include "myscripts/myscriptsexchange.h"
+#include "myscripts/slotstore.h"
+#include "shell/application.h"
+#include "shell/frmmain.h"
+#include "shell/mdiformmain.h"
+
+#include "kit/windowregistry.h"
+#include "support/testdoubles.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using Answer = MessageBoxes::Answer;
+
+namespace {
+
+struct Program {
+    MemorySettingsStore memory;
+    ScriptedMessageBoxes messages;
+    std::unique_ptr<Application> app;
+
+    Program() {
+        AppContext base;
+        base.store = &memory;
+        base.messages = &messages;
+        app = std::make_unique<Application>(base);
+        app->start();
+    }
+    void trigger(const char* name) const {
+        QAction* action = app->frame()->findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    QStringList rows() const {
+        QStringList texts;
+        for (int i = 1; i < app->mainWindow()->List1()->count(); ++i)
+            texts.append(app->mainWindow()->List1()->item(i)->text());
+        return texts;
+    }
+    QList<MyScriptSlot> stored() { return SlotStore(memory).readAllSlots(); }
+};
+
+// Values that have broken exports before: every kind of line break, markup that ends a
+// script, snippet syntax, quotes, backslashes, Greek, emoji, and a lot of code.
+MyScriptSlot awkward(int n) {
+    const QString big = n == 7 ? QString(100 * 1024, QLatin1Char('x')) : QString();
+    return {n,
+            QStringLiteral("Entry %1 \"quoted\" \\ Ωμέγα 😀").arg(n),
+            QStringLiteral("line one\r\nline two\rline three\n%1").arg(n),
+            QStringLiteral("<script>\r\nvar a = \"</script>\";\r\n$(function(){});\r\n</script>"),
+            QStringLiteral("<p>${x} $1 \\$ \\\\ %1</p>\n<script>var s='\\'';</script>").arg(n) +
+                big,
+            QStringLiteral("'single' \"double\" `back` \t tab"),
+            QStringLiteral("file:///tmp/a b/%1.htm?x=1&y=\"2\"").arg(n)};
+}
+
+void fill(MemorySettingsStore& memory, const QList<MyScriptSlot>& entries) {
+    for (const MyScriptSlot& e : entries) {
+        const QStringList values{e.name, e.description, e.head, e.body, e.other, e.site};
+        for (int k = 0; k < values.size(); ++k)
+            memory.set(SlotStore::sectionOf(e.number), SlotStore::keys().at(k), values.at(k));
+    }
+}
+
+QList<MyScriptSlot> allAwkward() {
+    QList<MyScriptSlot> all;
+    for (int n = 1; n <= SlotStore::SlotCount; ++n)
+        all.append(awkward(n));
+    return all;
+}
+
+// Every "$" of snippet text must be escaped: an odd run of backslashes before it.
+bool everyDollarEscaped(const QString& line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line.at(i) == QLatin1Char('\\')) {
+            ++i;
+            continue;
+        }
+        if (line.at(i) == QLatin1Char('$'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestMyScriptsTransfer : public QObject {
+    Q_OBJECT
+private slots:
+    void mainMenuKeepsItsEntriesAndGroupsTheNewOnes();
+    void tagloomFileRoundTripIsByteIdentical();
+    void snippetsFileEscapesEveryDollarAndReadsBack();
+    void importFillsFreeSlotsRenamesAndListsWhatDidNotFit();
+    void importRefusesFilesItCannotTrust();
+    void webPagesPutTheCodeWhereItBelongs();
+    void clearAllCanBeUndone();
+    void restoreListsBackupsAndAsksFirst();
+    void dailyBackupOncePerDayAndTenKept();
+};
+
+void TestMyScriptsTransfer::mainMenuKeepsItsEntriesAndGroupsTheNewOnes() {
+    Program p;
+    QMenu* menu = p.app->frame()->findChild<QMenu*>(QStringLiteral("mnuMain"));
+    QVERIFY(menu);
+    QStringList captions;
+    for (QAction* action : menu->actions())
+        captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(captions, (QStringList{"&Program Overview", "&New in this Version", "-",
+                                    "&My Scripts!", "&Clear All Entries", "&Undo Clear All", "-",
+                                    "E&xport My Scripts...", "&Import My Scripts...",
+                                    "&Restore My Scripts from Backup...", "-", "&Exit"}));
+    // Every access key in the menu is different.
+    QSet<QChar> keys;
+    for (const QString& caption : captions) {
+        const qsizetype at = caption.indexOf(QLatin1Char('&'));
+        if (at >= 0)
+            keys.insert(caption.at(at + 1).toLower());
+    }
+    QCOMPARE(keys.size(), 9);
+}
+
+void TestMyScriptsTransfer::tagloomFileRoundTripIsByteIdentical() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("mine.json"));
+    Program p;
+    const QList<MyScriptSlot> original = allAwkward();
+    fill(p.memory, original);
+
+    p.messages.picks = {0};
+    p.messages.paths = {file};
+    p.trigger("mnuExport");
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("30 entries were exported")));
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QJsonObject root = QJsonDocument::fromJson(saved.readAll()).object();
+    QCOMPARE(root.value(QStringLiteral("version")).toInt(), 1);
+    QCOMPARE(root.value(QStringLiteral("entries")).toArray().size(), 30);
+
+    p.trigger("mnuClearAll");
+    QVERIFY(p.rows().isEmpty());
+    p.messages.paths = {file};
+    p.trigger("mnuImport");
+    QCOMPARE(p.messages.shown.last().text, QStringLiteral("30 entries were imported."));
+    const QList<MyScriptSlot> back = p.stored();
+    QCOMPARE(back.size(), 30);
+    for (int i = 0; i < 30; ++i) {
+        QCOMPARE(back.at(i).name, original.at(i).name);
+        QCOMPARE(back.at(i).description, original.at(i).description);
+        QCOMPARE(back.at(i).head, original.at(i).head);
+        QCOMPARE(back.at(i).body, original.at(i).body);
+        QCOMPARE(back.at(i).other, original.at(i).other);
+        QCOMPARE(back.at(i).site, original.at(i).site);
+    }
+    QCOMPARE(p.rows().size(), 30);
+}
+
+void TestMyScriptsTransfer::snippetsFileEscapesEveryDollarAndReadsBack() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("mine.code-snippets"));
+    Program p;
+    const QList<MyScriptSlot> original{awkward(3), awkward(4)};
+    fill(p.memory, original);
+    p.messages.picks = {1};
+    p.messages.paths = {file};
+    p.trigger("mnuExport");
+
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(saved.readAll(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject root = doc.object();
+    QCOMPARE(root.size(), 2);
+    const QJsonObject snippet = root.value(original.at(0).name).toObject();
+    QCOMPARE(snippet.value(QStringLiteral("prefix")).toString(),
+             QStringLiteral("entry-3-quoted-ωμέγα"));
+    QCOMPARE(snippet.value(QStringLiteral("description")).toString(), original.at(0).description);
+    const QJsonArray lines = snippet.value(QStringLiteral("body")).toArray();
+    QVERIFY(lines.size() > 4);
+    for (const QJsonValue& line : lines)
+        QVERIFY2(everyDollarEscaped(line.toString()), qPrintable(line.toString()));
+    QVERIFY(lines.contains(QStringLiteral("\\$(function(){});")));
+
+    // Read back, the code comes out as it went in (line breaks become plain ones).
+    p.trigger("mnuClearAll");
+    p.messages.paths = {file};
+    p.trigger("mnuImport");
+    const MyScriptSlot back = p.stored().at(0);
+    QCOMPARE(back.name, original.at(0).name);
+    QString expected = original.at(0).head + QLatin1Char('\n') + original.at(0).body;
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(back.body, expected);
+}
+
+void TestMyScriptsTransfer::importFillsFreeSlotsRenamesAndListsWhatDidNotFit() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("in.json"));
+    QList<MyScriptSlot> incoming;
+    for (const char* name : {"Clock", "Fresh", "Clock", "Late"})
+        incoming.append({0,
+                         QString::fromLatin1(name),
+                         {},
+                         {},
+                         QStringLiteral("<p>%1</p>").arg(QLatin1String(name)),
+                         {},
+                         {}});
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(MyScriptsExchange::toTagloomFile(incoming));
+    out.close();
+
+    Program p;
+    QList<MyScriptSlot> present;
+    for (int n = 1; n <= 30; ++n) {
+        if (n != 5 && n != 17 && n != 30)
+            present.append({n,
+                            n == 9 ? QStringLiteral("Clock") : QStringLiteral("s%1").arg(n),
+                            {},
+                            {},
+                            {},
+                            {},
+                            {}});
+    }
+    fill(p.memory, present);
+    const int backupsBefore = int(p.memory.backups().size());
+
+    p.messages.paths = {file};
+    p.trigger("mnuImport");
+    const QList<MyScriptSlot> now = p.stored();
+    QCOMPARE(now.at(4).name, QStringLiteral("Clock (2)"));
+    QCOMPARE(now.at(16).name, QStringLiteral("Fresh"));
+    QCOMPARE(now.at(29).name, QStringLiteral("Clock (3)"));
+    QCOMPARE(now.at(29).body, QStringLiteral("<p>Clock</p>"));
+    QCOMPARE(now.at(8).name, QStringLiteral("Clock"));
+    const QString report = p.messages.shown.last().text;
+    QVERIFY(report.startsWith(QStringLiteral("3 entries were imported.")));
+    QVERIFY(report.contains(QStringLiteral("\"Clock\" is now \"Clock (2)\"")));
+    QVERIFY(report.contains(QStringLiteral("\"Late\"")));
+    QVERIFY(report.contains(QStringLiteral("all 30 slots are in use")));
+    QCOMPARE(p.memory.backups().size(), backupsBefore + 1);
+    QCOMPARE(p.memory.backups().first().label, QStringLiteral("import"));
+
+    // A store that refuses part of the way in keeps none of the import.
+    const auto before = p.memory.values();
+    for (int n : {5, 17, 30})
+        fill(p.memory, {{n, {}, {}, {}, {}, {}, {}}});
+    const auto freed = p.memory.values();
+    p.memory.failWritesAfter(8);
+    p.messages.paths = {file};
+    p.trigger("mnuImport");
+    QCOMPARE(p.messages.shown.last().title, QStringLiteral("Tagloom Error!"));
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("Nothing was changed")));
+    QCOMPARE(p.memory.values(), freed);
+    Q_UNUSED(before);
+}
+
+void TestMyScriptsTransfer::importRefusesFilesItCannotTrust() {
+    QTemporaryDir dir;
+    Program p;
+    fill(p.memory, {awkward(1)});
+    const auto before = p.memory.values();
+    const QList<QPair<QByteArray, QString>> files{
+        {"not json at all", QStringLiteral("not readable as JSON")},
+        {"[1, 2]", QStringLiteral("not a Tagloom file")},
+        {R"({"format": "tagloom-myscripts", "version": 9, "entries": []})",
+         QStringLiteral("newer version")},
+        {R"({"something": {"else": 1}})", QStringLiteral("no entries")}};
+    for (const auto& [data, words] : files) {
+        const QString path = dir.filePath(QStringLiteral("bad.json"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(data);
+        out.close();
+        p.messages.paths = {path};
+        p.trigger("mnuImport");
+        QVERIFY2(p.messages.shown.last().text.contains(words),
+                 qPrintable(p.messages.shown.last().text));
+        QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("Nothing was imported")));
+        QCOMPARE(p.memory.values(), before);
+    }
+    p.messages.paths = {dir.filePath(QStringLiteral("missing.json"))};
+    p.trigger("mnuImport");
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("could not be read")));
+    QVERIFY(p.memory.backups().isEmpty());
+}
+
+void TestMyScriptsTransfer::webPagesPutTheCodeWhereItBelongs() {
+    QTemporaryDir dir;
+    Program p;
+    fill(p.memory, {awkward(2),
+                    {9,
+                     QStringLiteral("<b>&</b>"),
+                     {},
+                     QStringLiteral("<style>p{}</style>"),
+                     QStringLiteral("<p>hi</p>"),
+                     {},
+                     {}}});
+    p.messages.picks = {2};
+    p.messages.paths = {dir.path()};
+    p.trigger("mnuExport");
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("2 entries were exported")));
+    QFile page(dir.filePath(QStringLiteral("09-b-b.html")));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QVERIFY(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
+    QVERIFY(html.contains(QStringLiteral("<title>&lt;b&gt;&amp;&lt;/b&gt;</title>")));
+    const qsizetype head = html.indexOf(QStringLiteral("<style>p{}</style>"));
+    const qsizetype body = html.indexOf(QStringLiteral("<p>hi</p>"));
+    QVERIFY(head > 0 && head < html.indexOf(QStringLiteral("</head>")));
+    QVERIFY(body > html.indexOf(QStringLiteral("<body>")) &&
+            body < html.indexOf(QStringLiteral("</body>")));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("index.html"))));
+    QVERIFY(QFile::exists(dir.filePath(MyScriptsExchange::htmlFileName(awkward(2)))));
+}
+
+void TestMyScriptsTransfer::clearAllCanBeUndone() {
+    Program p;
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.messages.shown.last().text, QStringLiteral("There is no Clear All to undo."));
+
+    fill(p.memory, {awkward(3), awkward(12)});
+    p.trigger("mnuClearAll");
+    QVERIFY(p.rows().isEmpty());
+    QCOMPARE(p.memory.backups().first().label, QStringLiteral("clear-all"));
+
+    // A new entry has taken slot 3 since: that entry moves to the lowest free slot.
+    fill(p.memory, {{3, QStringLiteral("Newer"), {}, {}, {}, {}, {}}});
+    p.trigger("mnuUndoClearAll");
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("2 entries were restored")));
+    const QList<MyScriptSlot> now = p.stored();
+    QCOMPARE(now.at(2).name, QStringLiteral("Newer"));
+    QCOMPARE(now.at(11), awkward(12));
+    MyScriptSlot moved = awkward(3);
+    moved.number = 1;
+    QCOMPARE(now.at(0), moved);
+    QCOMPARE(p.rows(), (QStringList{awkward(3).name, QStringLiteral("Newer"), awkward(12).name}));
+
+    // Undone once, there is nothing more to undo.
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.messages.shown.last().text, QStringLiteral("There is no Clear All to undo."));
+
+    // Without a backup Clear All does not go ahead.
+    p.memory.failWritesAfter(0);
+    p.trigger("mnuClearAll");
+    p.memory.failWritesAfter(-1);
+    QVERIFY(p.messages.shown.last().text.startsWith(QStringLiteral("Nothing was cleared")));
+    QCOMPARE(p.rows().size(), 3);
+}
+
+void TestMyScriptsTransfer::restoreListsBackupsAndAsksFirst() {
+    Program p;
+    p.trigger("mnuRestore");
+    QVERIFY(p.messages.shown.last().text.startsWith(QStringLiteral("There are no backups yet")));
+
+    p.memory.setBackupClock(QDateTime(QDate(2026, 3, 1), QTime(9, 30, 0)));
+    fill(p.memory, {awkward(1), awkward(2)});
+    QVERIFY(p.memory.makeBackup(QStringLiteral("daily")));
+    fill(p.memory, {awkward(3)});
+    p.trigger("mnuClearAll");
+
+    p.messages.picks = {1};
+    p.messages.answers = {Answer::No};
+    p.trigger("mnuRestore");
+    const auto list = p.messages.shown.at(p.messages.shown.size() - 2);
+    QCOMPARE(list.choices,
+             (QStringList{QStringLiteral("2026-03-01 09:30:00 - 3 entries (before Clear All)"),
+                          QStringLiteral("2026-03-01 09:30:00 - 2 entries (daily)")}));
+    QVERIFY(p.messages.shown.last().question);
+    QCOMPARE(p.messages.shown.last().defaultAnswer, Answer::No);
+    QVERIFY(p.rows().isEmpty()); // answered No
+
+    p.messages.picks = {1};
+    p.messages.answers = {Answer::Yes};
+    p.trigger("mnuRestore");
+    QCOMPARE(p.rows(), (QStringList{awkward(1).name, awkward(2).name}));
+    QCOMPARE(p.stored().at(1), awkward(2));
+    QCOMPARE(p.memory.backups().first().label, QStringLiteral("restore"));
+}
+
+void TestMyScriptsTransfer::dailyBackupOncePerDayAndTenKept() {
+    Program p;
+    p.app->mainWindow()->CmbCategories()->setCurrentIndex(frmMain::MyScriptsCategory);
+    // Saving through the editor makes the day's backup; the second save does not.
+    for (int i = 0; i < 2; ++i) {
+        p.app->context().windows->show(QStringLiteral("frmNewTemplate"));
+        QWidget* editor = p.app->context().windows->find(QStringLiteral("frmNewTemplate"));
+        QTest::keyClicks(editor->findChild<QWidget*>(QStringLiteral("txtName")),
+                         QStringLiteral("n%1").arg(i));
+        QTest::mouseClick(editor->findChild<QAbstractButton*>(QStringLiteral("cmdSave")),
+                          Qt::LeftButton);
+        QTest::mouseClick(editor->findChild<QAbstractButton*>(QStringLiteral("cmdCancel")),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!p.app->context().windows->find(QStringLiteral("frmNewTemplate")));
+    }
+    QCOMPARE(p.memory.backups().size(), 1);
+    QCOMPARE(p.memory.backups().first().label, QStringLiteral("daily"));
+    for (int i = 0; i < 12; ++i)
+        p.trigger("mnuClearAll");
+    QCOMPARE(p.memory.backups().size(), 10);
+}
+
+QTEST_MAIN(TestMyScriptsTransfer)
+#include "tst_myscriptstransfer.moc"

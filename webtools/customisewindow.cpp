@@ -1,0 +1,348 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "webtools/customisewindow.h"
+
+#include "webtools/previewpane.h"
+
+#include "kit/entryview.h"
+#include "model/entrydocument.h"
+#include "model/previewpage.h"
+#include "widgets/codebox.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using EntrySettings::Setting;
+using EntrySettings::Type;
+
+namespace {
+
+QIcon swatch(const QColor& colour) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, 15, 15);
+    return QIcon(pixmap);
+}
+
+void paintColourButton(QPushButton* button, const QString& colour) {
+    button->setText(colour + QStringLiteral("  Choose..."));
+    button->setIcon(swatch(QColor(colour)));
+}
+
+QStringList itemsOf(const QString& text) {
+    QStringList items = text.split(QLatin1Char('\n'));
+    while (!items.isEmpty() && items.constLast().isEmpty())
+        items.removeLast();
+    return items;
+}
+
+} // namespace
+
+CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
+                                 const QString& siteFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_entry(entry)
+    , m_siteFolder(siteFolder)
+    , m_preview(preview) {
+    setObjectName(QStringLiteral("frmCustomise"));
+    setWindowTitle(QStringLiteral("Customise - %1").arg(entry.title));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(1180, 760);
+
+    // The copy commands and the large view take the customised code. Entry actions are left
+    // out: they act on the catalogue's own entry, not on this customised copy.
+    m_commands = new EntryViewCommands(this, nullptr, EntryRef(), [this] {
+        return EntryDocument::fromEntry(m_entry.customised());
+    });
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(splitter);
+
+    // Left: the settings above the code.
+    auto* left = new QSplitter(Qt::Vertical, splitter);
+    auto* settingsPart = new QWidget(left);
+    auto* settingsLayout = new QVBoxLayout(settingsPart);
+    settingsLayout->setContentsMargins(0, 0, 0, 0);
+    auto* intro = new QLabel(settingsPart);
+    intro->setWordWrap(true);
+    if (m_entry.settings().isEmpty())
+        intro->setText(QStringLiteral("This script has no settings to change."));
+    else
+        intro->setText(QStringLiteral("Change the settings of \"%1\"; the code below and the "
+                                      "preview follow.")
+                           .arg(entry.title));
+    settingsLayout->addWidget(intro);
+    if (!m_entry.errors().isEmpty()) {
+        auto* problems = new QLabel(QStringLiteral("Some settings cannot be offered: %1")
+                                        .arg(m_entry.errors().join(QStringLiteral("; "))),
+                                    settingsPart);
+        problems->setWordWrap(true);
+        settingsLayout->addWidget(problems);
+    }
+    auto* scroll = new QScrollArea(settingsPart);
+    scroll->setWidgetResizable(true);
+    auto* form = new QWidget(scroll);
+    auto* formLayout = new QFormLayout(form);
+    formLayout->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    formLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (int i = 0; i < m_entry.settings().size(); ++i) {
+        const Setting& setting = m_entry.settings().at(i);
+        QWidget* field = makeField(i);
+        m_fields.append(field);
+        const QString label = setting.label();
+        auto* caption = new QLabel(label + QLatin1Char(':'), form);
+        caption->setWordWrap(true);
+        caption->setBuddy(field);
+        caption->setToolTip(setting.name);
+        field->setAccessibleName(label);
+        field->setToolTip(setting.name);
+        formLayout->addRow(caption, field);
+    }
+    scroll->setWidget(form);
+    settingsLayout->addWidget(scroll, 1);
+
+    auto* buttons = new QDialogButtonBox(settingsPart);
+    auto* reset = buttons->addButton(QStringLiteral("&Reset"), QDialogButtonBox::ResetRole);
+    reset->setObjectName(QStringLiteral("cmdReset"));
+    reset->setToolTip(QStringLiteral("Put back the script's own values"));
+    connect(reset, &QPushButton::clicked, this, &CustomiseWindow::resetToDefaults);
+    auto* copy =
+        buttons->addButton(QStringLiteral("Copy All &Blocks"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("cmdCopyAllBlocks"));
+    connect(copy, &QPushButton::clicked, this, &CustomiseWindow::copyAllBlocks);
+    auto* close = buttons->addButton(QDialogButtonBox::Close);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    settingsLayout->addWidget(buttons);
+
+    auto* codePart = new QScrollArea(left);
+    codePart->setWidgetResizable(true);
+    auto* code = new QWidget(codePart);
+    auto* codeLayout = new QVBoxLayout(code);
+    for (int b = 0; b < entry.blocks.size(); ++b) {
+        const EntryBlock& block = entry.blocks.at(b);
+        if (block.hasInstruction()) {
+            auto* instruction = new QLabel(block.instruction, code);
+            instruction->setWordWrap(true);
+            instruction->setTextFormat(Qt::PlainText);
+            codeLayout->addWidget(instruction);
+        }
+        if (!block.hasCodeBox())
+            continue;
+        auto* box = new CodeBox(code);
+        box->setObjectName(QStringLiteral("txtCode%1").arg(m_codeBoxes.size()));
+        box->setAccessibleName(block.hasInstruction() ? block.instruction
+                                                      : QStringLiteral("Code block %1").arg(b + 1));
+        box->setReadOnly(true);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setMinimumHeight(90);
+        codeLayout->addWidget(box);
+        m_commands->addCodeBox(box, b);
+        m_codeBoxes.append(box);
+        m_codeBlocks.append(b);
+    }
+    codeLayout->addStretch();
+    codePart->setWidget(code);
+    left->addWidget(settingsPart);
+    left->addWidget(codePart);
+    left->setStretchFactor(0, 3);
+    left->setStretchFactor(1, 2);
+
+    // Right: the preview.
+    m_preview->setParent(splitter);
+    splitter->addWidget(left);
+    splitter->addWidget(m_preview);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+
+    m_previewDelay.setSingleShot(true);
+    m_previewDelay.setInterval(kPreviewDelayMs);
+    connect(&m_previewDelay, &QTimer::timeout, this, &CustomiseWindow::refreshPreview);
+
+    updateCode();
+    refreshPreview();
+    if (!m_fields.isEmpty())
+        setFocusProxy(m_fields.first());
+}
+
+int CustomiseWindow::settingIndex(const QString& name) const {
+    for (int i = 0; i < m_entry.settings().size(); ++i) {
+        if (m_entry.settings().at(i).name == name)
+            return i;
+    }
+    return -1;
+}
+
+QWidget* CustomiseWindow::makeField(int index) {
+    const Setting& setting = m_entry.settings().at(index);
+    const QString objectName = QStringLiteral("setting_%1").arg(setting.name);
+    QWidget* field = nullptr;
+    switch (setting.type) {
+    case Type::Number: {
+        auto* spin = new QDoubleSpinBox(this);
+        spin->setDecimals(setting.decimals);
+        spin->setRange(-1e9, 1e9);
+        spin->setSingleStep(setting.decimals > 0 ? std::pow(10.0, -setting.decimals) : 1.0);
+        if (!setting.unit.isEmpty())
+            spin->setSuffix(QLatin1Char(' ') + setting.unit);
+        spin->setValue(setting.value.toDouble());
+        connect(spin, &QDoubleSpinBox::valueChanged, this,
+                [this, index](double value) { changed(index, value); });
+        field = spin;
+        break;
+    }
+    case Type::Boolean: {
+        auto* check = new QCheckBox(this);
+        check->setChecked(setting.value.toBool());
+        connect(check, &QCheckBox::toggled, this,
+                [this, index](bool value) { changed(index, value); });
+        field = check;
+        break;
+    }
+    case Type::String: {
+        auto* line = new QLineEdit(setting.value.toString(), this);
+        connect(line, &QLineEdit::textEdited, this,
+                [this, index](const QString& value) { changed(index, value); });
+        field = line;
+        break;
+    }
+    case Type::Colour: {
+        auto* button = new QPushButton(this);
+        connect(button, &QPushButton::clicked, this, [this, index] {
+            auto* dialog = new QColorDialog(QColor(m_entry.value(index).toString()), this);
+            dialog->setObjectName(QStringLiteral("colourPicker"));
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            connect(dialog, &QColorDialog::colorSelected, this,
+                    [this, index](const QColor& colour) {
+                        changed(index, colour.name(QColor::HexRgb));
+                        showValue(index);
+                    });
+            dialog->open();
+        });
+        field = button;
+        break;
+    }
+    case Type::StringList: {
+        auto* list = new QPlainTextEdit(this);
+        list->setTabChangesFocus(true);
+        list->setPlaceholderText(QStringLiteral("One item a line"));
+        list->setMaximumHeight(110);
+        list->setPlainText(setting.value.toStringList().join(QLatin1Char('\n')));
+        connect(list, &QPlainTextEdit::textChanged, this,
+                [this, index, list] { changed(index, itemsOf(list->toPlainText())); });
+        field = list;
+        break;
+    }
+    case Type::Other: {
+        if (setting.literal.contains(QLatin1Char('\n'))) {
+            auto* box = new QPlainTextEdit(setting.literal, this);
+            box->setReadOnly(true);
+            box->setTabChangesFocus(true);
+            box->setMaximumHeight(90);
+            box->setLineWrapMode(QPlainTextEdit::NoWrap);
+            field = box;
+        } else {
+            auto* line = new QLineEdit(setting.literal, this);
+            line->setReadOnly(true);
+            field = line;
+        }
+        break;
+    }
+    }
+    field->setObjectName(objectName);
+    if (setting.type == Type::Colour)
+        paintColourButton(static_cast<QPushButton*>(field), setting.value.toString());
+    return field;
+}
+
+void CustomiseWindow::showValue(int index) {
+    QWidget* field = index < m_fields.size() ? m_fields.at(index) : nullptr;
+    const QVariant value = m_entry.value(index);
+    const Setting& setting = m_entry.settings().at(index);
+    if (!field)
+        return;
+    const QSignalBlocker blocker(field);
+    switch (setting.type) {
+    case Type::Number:
+        static_cast<QDoubleSpinBox*>(field)->setValue(value.toDouble());
+        break;
+    case Type::Boolean:
+        static_cast<QCheckBox*>(field)->setChecked(value.toBool());
+        break;
+    case Type::String:
+        static_cast<QLineEdit*>(field)->setText(value.toString());
+        break;
+    case Type::Colour:
+        paintColourButton(static_cast<QPushButton*>(field), value.toString());
+        break;
+    case Type::StringList:
+        static_cast<QPlainTextEdit*>(field)->setPlainText(
+            value.toStringList().join(QLatin1Char('\n')));
+        break;
+    case Type::Other:
+        break;
+    }
+}
+
+void CustomiseWindow::changed(int index, const QVariant& value) {
+    if (!m_entry.setValue(index, value))
+        return;
+    updateCode();
+    m_previewDelay.start();
+}
+
+void CustomiseWindow::resetToDefaults() {
+    m_entry.reset();
+    for (int i = 0; i < m_fields.size(); ++i)
+        showValue(i);
+    updateCode();
+    m_previewDelay.start();
+}
+
+void CustomiseWindow::updateCode() {
+    for (int i = 0; i < m_codeBoxes.size(); ++i) {
+        QPlainTextEdit* box = m_codeBoxes.at(i);
+        const QString code = m_entry.blockCode(m_codeBlocks.at(i));
+        if (box->toPlainText() == code)
+            continue;
+        const int scroll = box->verticalScrollBar()->value();
+        box->setPlainText(code);
+        box->verticalScrollBar()->setValue(scroll);
+    }
+}
+
+QString CustomiseWindow::allBlocks() const {
+    return EntryDocument::fromEntry(m_entry.customised()).allBlocksText();
+}
+
+void CustomiseWindow::copyAllBlocks() {
+    m_commands->copyAllBlocks(focusWidget() ? focusWidget() : this);
+}
+
+QString CustomiseWindow::baseAddress() const {
+    const ScriptEntry& entry = m_entry.original();
+    const QString page = entry.hasSample() ? entry.samplePage : QStringLiteral("preview.htm");
+    return QUrl::fromLocalFile(m_siteFolder + QStringLiteral("/tagloom/samples/") + page)
+        .toString();
+}
+
+void CustomiseWindow::refreshPreview() {
+    m_previewDelay.stop();
+    m_preview->showPage(PreviewPage::forEntry(m_entry.customised()), baseAddress());
+}
