@@ -18,6 +18,7 @@
 #include "widgets/buttonstyle.h"
 #include "widgets/codebox.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -106,12 +107,14 @@ ScriptViewerWindow::ScriptViewerWindow(const ScriptEntry& entry, AppContext& con
 }
 
 void ScriptViewerWindow::addHeadings(const ScriptEntry& entry, const ViewerLayout& layout) {
-    addLabel(QStringLiteral("Label1_0"), QStringLiteral("Description:"), UiFonts::bold(),
+    addLabel(QStringLiteral("Label1_0"),
+             QCoreApplication::translate("ScriptViewerWindow", "Description:"), UiFonts::bold(),
              layout.descriptionHeading, false);
     addLabel(QStringLiteral("Label3"), entry.description, UiFonts::normal(), layout.description,
              true);
     if (!layout.codeHeading.isNull())
-        addLabel(QStringLiteral("Label1_1"), QStringLiteral("Copy-and-paste Code:"),
+        addLabel(QStringLiteral("Label1_1"),
+                 QCoreApplication::translate("ScriptViewerWindow", "Copy-and-paste Code:"),
                  UiFonts::bold(), layout.codeHeading, false);
 }
 
@@ -142,8 +145,9 @@ void ScriptViewerWindow::addBlocks(const ScriptEntry& entry, const ViewerLayout&
             box->setTabChangesFocus(true);
             box->setPlainText(block.code);
             box->document()->setModified(false);
-            box->setAccessibleName(block.instruction.isEmpty() ? QStringLiteral("Code")
-                                                               : block.instruction);
+            box->setAccessibleName(block.instruction.isEmpty()
+                                       ? QCoreApplication::translate("ScriptViewerWindow", "Code")
+                                       : block.instruction);
             m_commands->addCodeBox(box, i);
             m_codeBoxes.append(box);
         }
@@ -152,10 +156,12 @@ void ScriptViewerWindow::addBlocks(const ScriptEntry& entry, const ViewerLayout&
 
 void ScriptViewerWindow::addSampleLink(const ScriptEntry& entry, const ViewerLayout& layout) {
     if (!layout.link.isNull()) {
-        addLabel(QStringLiteral("Label1_2"), QStringLiteral("See Demo Page:"), UiFonts::bold(),
-                 layout.demoHeading, false);
-        m_link = new LinkLabel(QStringLiteral("click here for sample page!"), this,
-                               LinkLabel::Size::Large);
+        addLabel(QStringLiteral("Label1_2"),
+                 QCoreApplication::translate("ScriptViewerWindow", "See Demo Page:"),
+                 UiFonts::bold(), layout.demoHeading, false);
+        m_link = new LinkLabel(
+            QCoreApplication::translate("ScriptViewerWindow", "click here for sample page!"), this,
+            LinkLabel::Size::Large);
         m_link->setObjectName(QStringLiteral("Label2"));
         m_link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         m_link->setGeometry(Twips::rect(layout.link.x(), layout.link.y(), layout.link.width(),
@@ -163,8 +169,10 @@ void ScriptViewerWindow::addSampleLink(const ScriptEntry& entry, const ViewerLay
         connect(m_link, &LinkLabel::clicked, this, &ScriptViewerWindow::Label2_Click);
         // Reachable with Tab and opened with Enter or Space like a button.
         m_link->setFocusPolicy(Qt::StrongFocus);
-        m_link->setAccessibleName(QStringLiteral("click here for sample page! (opens %1)")
-                                      .arg(entry.sampleUrl(AppFolder::sampleBaseUrl())));
+        m_link->setAccessibleName(
+            QCoreApplication::translate("ScriptViewerWindow",
+                                        "click here for sample page! (opens %1)")
+                .arg(entry.sampleUrl(AppFolder::sampleBaseUrl())));
     }
 
     // The address box never shows; its name comes with the entry.

@@ -9,6 +9,7 @@
 #include "model/secondarywindows.h"
 #include "widgets/codebox.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -35,7 +36,8 @@ SecondaryWindow::SecondaryWindow(const SecondaryWindowDesign& design, const QStr
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(design.name);
-    setWindowTitle(design.caption);
+    const QString caption = QCoreApplication::translate("SecondaryWindow", design.caption);
+    setWindowTitle(caption);
     setFont(UiFonts::normal());
     setFixedSize(Twips::size(design.client.width(), design.client.height()));
     if (design.picture)
@@ -63,11 +65,11 @@ SecondaryWindow::SecondaryWindow(const SecondaryWindowDesign& design, const QStr
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
     box->setPlainText(text);
-    box->setAccessibleName(design.caption);
+    box->setAccessibleName(caption);
     box->setFocus(Qt::OtherFocusReason);
 
     EntryDocument document;
-    document.title = design.caption;
+    document.title = caption;
     document.blocks.append({QString(), text, true});
     auto* commands = new EntryViewCommands(
         this, context, EntryRef(), [document] { return document; }, context != nullptr);

@@ -3,6 +3,7 @@
 
 #include "model/secondarywindows.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -66,7 +67,7 @@ QRect ViewerLayout::designedButton(const QString& extraWindow) {
 
 QString ViewerLayout::buttonCaption(const QString& extraWindow) {
     const SecondaryWindowDesign* design = SecondaryWindows::find(extraWindow);
-    return design ? design->buttonCaption : QString();
+    return design ? QCoreApplication::translate("ViewerLayout", design->buttonCaption) : QString();
 }
 
 QString ViewerLayout::buttonName(const QString& extraWindow) {

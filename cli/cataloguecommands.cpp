@@ -8,6 +8,7 @@
 #include "model/installedtext.h"
 #include "model/searchindex.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace CommandLine {
@@ -26,7 +27,8 @@ QString categoryOf(const QString& window) {
 
 int list(const QStringList& arguments, Io& io) {
     if (arguments.size() > 1) {
-        io.err << "tagloom: --list takes at most one category\n";
+        io.err << QCoreApplication::translate("CatalogueCommands",
+                                              "tagloom: --list takes at most one category\n");
         return BadUsage;
     }
     if (arguments.isEmpty()) {
@@ -46,7 +48,9 @@ int list(const QStringList& arguments, Io& io) {
             io.out << title << '\n';
         return Success;
     }
-    io.err << "tagloom: no category called \"" << wanted << "\". The categories are:\n";
+    io.err << QCoreApplication::translate(
+                  "CatalogueCommands", "tagloom: no category called \"%1\". The categories are:\n")
+                  .arg(wanted);
     for (int i = 0; i < CatalogueIndex::catalogueCategoryCount(); ++i)
         io.err << "  " << CatalogueIndex::category(i).caption << '\n';
     return NothingFound;
@@ -55,13 +59,16 @@ int list(const QStringList& arguments, Io& io) {
 int search(const Catalogue& catalogue, const QStringList& arguments, Io& io) {
     const QString query = arguments.join(QLatin1Char(' ')).trimmed();
     if (query.isEmpty()) {
-        io.err << "tagloom: --search needs some text to look for\n";
+        io.err << QCoreApplication::translate("CatalogueCommands",
+                                              "tagloom: --search needs some text to look for\n");
         return BadUsage;
     }
     const SearchIndex index = SearchIndex::fromCatalogue(catalogue);
     const auto hits = index.search(query, -1);
     if (hits.isEmpty()) {
-        io.err << "tagloom: no script matches \"" << query << "\"\n";
+        io.err << QCoreApplication::translate("CatalogueCommands",
+                                              "tagloom: no script matches \"%1\"\n")
+                      .arg(query);
         return NothingFound;
     }
     for (const SearchIndex::Hit& hit : hits) {
@@ -95,7 +102,8 @@ int print(const Catalogue& catalogue, const Places& places, const QStringList& a
             bool ok = false;
             block = arguments.value(i + 1).toInt(&ok);
             if (!ok || block < 1 || block > 9999) {
-                io.err << "tagloom: --block needs a block number from 1\n";
+                io.err << QCoreApplication::translate(
+                    "CatalogueCommands", "tagloom: --block needs a block number from 1\n");
                 return BadUsage;
             }
             ++i;
@@ -103,21 +111,26 @@ int print(const Catalogue& catalogue, const Places& places, const QStringList& a
             title = argument;
             titleGiven = true;
         } else {
-            io.err << "tagloom: --print takes one title (quote it if it has spaces)\n";
+            io.err << QCoreApplication::translate(
+                "CatalogueCommands",
+                "tagloom: --print takes one title (quote it if it has spaces)\n");
             return BadUsage;
         }
     }
     if (!titleGiven || title.trimmed().isEmpty()) {
-        io.err << "tagloom: --print needs the title of a script\n";
+        io.err << QCoreApplication::translate("CatalogueCommands",
+                                              "tagloom: --print needs the title of a script\n");
         return BadUsage;
     }
     const ScriptEntry* entry = findTitle(catalogue, title);
     if (!entry) {
-        io.err << "tagloom: no script is called \"" << title << "\"\n";
+        io.err << QCoreApplication::translate("CatalogueCommands",
+                                              "tagloom: no script is called \"%1\"\n")
+                      .arg(title);
         const SearchIndex index = SearchIndex::fromCatalogue(catalogue);
         const auto hits = index.search(title, 5);
         if (!hits.isEmpty()) {
-            io.err << "Did you mean:\n";
+            io.err << QCoreApplication::translate("CatalogueCommands", "Did you mean:\n");
             for (const SearchIndex::Hit& hit : hits)
                 io.err << "  " << index.document(hit.document).title << '\n';
         }
@@ -134,8 +147,12 @@ int print(const Catalogue& catalogue, const Places& places, const QStringList& a
     }
     const int index = document.blockOfCodeBox(block - 1);
     if (index < 0) {
-        io.err << "tagloom: \"" << entry->title << "\" has " << document.codeBlockCount()
-               << (document.codeBlockCount() == 1 ? " block\n" : " blocks\n");
+        io.err << (document.codeBlockCount() == 1
+                       ? QCoreApplication::translate("CatalogueCommands",
+                                                     "tagloom: \"%1\" has %2 block\n")
+                       : QCoreApplication::translate("CatalogueCommands",
+                                                     "tagloom: \"%1\" has %2 blocks\n"))
+                      .arg(entry->title, QString::number(document.codeBlockCount()));
         return NothingFound;
     }
     QString code = document.blocks.at(index).code;
@@ -152,20 +169,28 @@ void addCatalogueCommands(Dispatcher& dispatcher, const Places& places,
     const auto source = [catalogue]() -> const Catalogue& {
         return catalogue ? *catalogue : builtIn();
     };
-    dispatcher.add({QStringLiteral("--list"), QStringLiteral("--list [CATEGORY]"),
-                    QStringLiteral("list every title and its category, or one category's titles"),
-                    list});
-    dispatcher.add({QStringLiteral("--search"), QStringLiteral("--search TEXT"),
-                    QStringLiteral("titles that match, best first, with their category"),
+    dispatcher.add(
+        {QStringLiteral("--list"),
+         QCoreApplication::translate("CatalogueCommands", "--list [CATEGORY]"),
+         QCoreApplication::translate("CatalogueCommands",
+                                     "list every title and its category, or one category's titles"),
+         list});
+    dispatcher.add({QStringLiteral("--search"),
+                    QCoreApplication::translate("CatalogueCommands", "--search TEXT"),
+                    QCoreApplication::translate(
+                        "CatalogueCommands", "titles that match, best first, with their category"),
                     [source](const QStringList& arguments, Io& io) {
                         return search(source(), arguments, io);
                     }});
-    dispatcher.add({QStringLiteral("--print"), QStringLiteral("--print TITLE [--block N]"),
-                    QStringLiteral("a script's code: every block under its placement line, or "
-                                   "only block N"),
-                    [source, places](const QStringList& arguments, Io& io) {
-                        return print(source(), places, arguments, io);
-                    }});
+    dispatcher.add(
+        {QStringLiteral("--print"),
+         QCoreApplication::translate("CatalogueCommands", "--print TITLE [--block N]"),
+         QCoreApplication::translate("CatalogueCommands",
+                                     "a script's code: every block under its placement line, or "
+                                     "only block N"),
+         [source, places](const QStringList& arguments, Io& io) {
+             return print(source(), places, arguments, io);
+         }});
 }
 
 } // namespace CommandLine

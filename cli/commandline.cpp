@@ -31,20 +31,24 @@ int Dispatcher::run(const QStringList& arguments, Io& io) const {
         if (command.option == option)
             return command.run(arguments.mid(1), io);
     }
-    io.err << "tagloom: unknown option " << option << "\n\n" << usage();
+    io.err
+        << QCoreApplication::translate("CommandLine", "tagloom: unknown option %1\n\n").arg(option)
+        << usage();
     return BadUsage;
 }
 
 QString Dispatcher::usage() const {
-    QString text = QStringLiteral("Usage: tagloom [OPTION]\n"
-                                  "Without an option the program opens its windows.\n\n");
+    QString text = QCoreApplication::translate(
+        "CommandLine", "Usage: tagloom [OPTION]\n"
+                       "Without an option the program opens its windows.\n\n");
     int width = 0;
     for (const Command& command : m_commands)
         width = std::max(width, int(command.synopsis.size()));
     for (const Command& command : m_commands)
         text += QStringLiteral("  %1  %2\n").arg(command.synopsis, -width).arg(command.summary);
-    text += QStringLiteral("\nExit status: 0 on success, 1 when nothing matches, 2 on bad "
-                           "usage.\n");
+    text += QCoreApplication::translate(
+        "CommandLine", "\nExit status: 0 on success, 1 when nothing matches, 2 on bad "
+                       "usage.\n");
     return text;
 }
 

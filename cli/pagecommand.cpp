@@ -5,6 +5,7 @@
 #include "model/catalogue.h"
 #include "model/pageeditor.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace PageCommand {
@@ -16,8 +17,9 @@ const QString kRemove = QStringLiteral("--remove");
 const QString kDryRun = QStringLiteral("--dry-run");
 
 void usage(QTextStream& err) {
-    err << "usage: tagloom --insert TITLE FILE [--dry-run]\n"
-           "       tagloom --remove TITLE FILE [--dry-run]\n";
+    err << QCoreApplication::translate("PageCommand",
+                                       "usage: tagloom --insert TITLE FILE [--dry-run]\n"
+                                       "       tagloom --remove TITLE FILE [--dry-run]\n");
 }
 
 void printList(QTextStream& out, const QString& heading, const QStringList& items) {
@@ -33,21 +35,24 @@ void printList(QTextStream& out, const QString& heading, const QStringList& item
 void addTo(CommandLine::Dispatcher& dispatcher, const CommandLine::Places& places) {
     for (const QString& option : {kInsert, kRemove}) {
         const bool inserting = option == kInsert;
-        dispatcher.add({option, option + QStringLiteral(" TITLE FILE [--dry-run]"),
-                        inserting ? QStringLiteral("put an entry into a page (--dry-run: show "
-                                                   "the change only)")
-                                  : QStringLiteral("take an entry out of a page again"),
-                        [option, places](const QStringList& arguments, CommandLine::Io& io) {
-                            if (!places.pageFiles) {
-                                io.err << "tagloom: pages cannot be changed here.\n";
-                                return int(CommandLine::NothingFound);
-                            }
-                            const Catalogue catalogue;
-                            return run(QStringList{option} + arguments, catalogue,
-                                       *places.pageFiles,
-                                       places.scriptsFolder ? places.scriptsFolder() : QString(),
-                                       io.out, io.err);
-                        }});
+        dispatcher.add(
+            {option, option + QCoreApplication::translate("PageCommand", " TITLE FILE [--dry-run]"),
+             inserting
+                 ? QCoreApplication::translate("PageCommand",
+                                               "put an entry into a page (--dry-run: show "
+                                               "the change only)")
+                 : QCoreApplication::translate("PageCommand", "take an entry out of a page again"),
+             [option, places](const QStringList& arguments, CommandLine::Io& io) {
+                 if (!places.pageFiles) {
+                     io.err << QCoreApplication::translate(
+                         "PageCommand", "tagloom: pages cannot be changed here.\n");
+                     return int(CommandLine::NothingFound);
+                 }
+                 const Catalogue catalogue;
+                 return run(QStringList{option} + arguments, catalogue, *places.pageFiles,
+                            places.scriptsFolder ? places.scriptsFolder() : QString(), io.out,
+                            io.err);
+             }});
     }
 }
 
@@ -88,7 +93,9 @@ int run(const QStringList& arguments, const Catalogue& catalogue, PageFileAccess
     } else {
         const ScriptEntry* entry = findEntry(catalogue, title);
         if (!entry) {
-            err << "tagloom: no catalogue entry is called \"" << title << "\".\n";
+            err << QCoreApplication::translate("PageCommand",
+                                               "tagloom: no catalogue entry is called \"%1\".\n")
+                       .arg(title);
             return 1;
         }
         preview = editor.previewInsert(path, PageSnippet::fromEntry(*entry));
@@ -107,10 +114,12 @@ int run(const QStringList& arguments, const Catalogue& catalogue, PageFileAccess
         }
         out << outcome.message << '\n';
     }
-    printList(out, QStringLiteral("Note:"), preview.change.remarks);
-    printList(out, QStringLiteral("Still to do by hand:"), preview.byHand);
+    printList(out, QCoreApplication::translate("PageCommand", "Note:"), preview.change.remarks);
+    printList(out, QCoreApplication::translate("PageCommand", "Still to do by hand:"),
+              preview.byHand);
     printList(out,
-              QStringLiteral("Support files to put beside the page (from the scripts folder):"),
+              QCoreApplication::translate(
+                  "PageCommand", "Support files to put beside the page (from the scripts folder):"),
               preview.supportFiles);
     return 0;
 }

@@ -3,13 +3,15 @@
 
 #include "cli/commandline.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace CommandLine {
 
 void addProgramCommands(Dispatcher& dispatcher) {
     dispatcher.add({QStringLiteral("--help"), QStringLiteral("--help"),
-                    QStringLiteral("show this help"), [](const QStringList& arguments, Io& io) {
+                    QCoreApplication::translate("ProgramCommands", "show this help"),
+                    [](const QStringList& arguments, Io& io) {
                         if (!arguments.isEmpty()) {
                             io.err << standardDispatcher().usage();
                             return int(BadUsage);
@@ -18,9 +20,11 @@ void addProgramCommands(Dispatcher& dispatcher) {
                         return int(Success);
                     }});
     dispatcher.add({QStringLiteral("--version"), QStringLiteral("--version"),
-                    QStringLiteral("show the version"), [](const QStringList& arguments, Io& io) {
+                    QCoreApplication::translate("ProgramCommands", "show the version"),
+                    [](const QStringList& arguments, Io& io) {
                         if (!arguments.isEmpty()) {
-                            io.err << "tagloom: --version takes no argument\n";
+                            io.err << QCoreApplication::translate(
+                                "ProgramCommands", "tagloom: --version takes no argument\n");
                             return int(BadUsage);
                         }
                         io.out << "tagloom " << TAGLOOM_VERSION << '\n';

@@ -7,6 +7,7 @@
 #include "kit/windowregistry.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,19 +142,20 @@ FindPalette::FindPalette(AppContext& context, IndexSource index, QWidget* parent
     , m_context(context)
     , m_index(std::move(index)) {
     setObjectName(QStringLiteral("frmFindScript"));
-    setWindowTitle(QStringLiteral("Find Script"));
+    setWindowTitle(QCoreApplication::translate("FindPalette", "Find Script"));
     resize(560, 400);
 
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("txtFind"));
-    m_field->setPlaceholderText(QStringLiteral("Type part of a title, description or code"));
-    m_field->setAccessibleName(QStringLiteral("Find script"));
+    m_field->setPlaceholderText(
+        QCoreApplication::translate("FindPalette", "Type part of a title, description or code"));
+    m_field->setAccessibleName(QCoreApplication::translate("FindPalette", "Find script"));
     m_field->setClearButtonEnabled(true);
     m_field->installEventFilter(this);
 
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("lstResults"));
-    m_results->setAccessibleName(QStringLiteral("Matching scripts"));
+    m_results->setAccessibleName(QCoreApplication::translate("FindPalette", "Matching scripts"));
     m_results->setItemDelegate(new ResultDelegate(m_results));
     m_results->setUniformItemSizes(true);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -218,7 +220,8 @@ void FindPalette::runSearch(const QString& text) {
                 detailMarks.append({at, length});
         }
         auto* item = new QListWidgetItem(m_results);
-        item->setText(QStringLiteral("%1, %2: %3").arg(document.title, document.category, detail));
+        item->setText(QCoreApplication::translate("FindPalette", "%1, %2: %3")
+                          .arg(document.title, document.category, detail));
         item->setData(TitleRole, document.title);
         item->setData(TitleMarksRole, marksToVariant(hit.titleMarks));
         item->setData(DetailRole, prefix + detail);
@@ -227,12 +230,15 @@ void FindPalette::runSearch(const QString& text) {
     if (!m_hits.isEmpty())
         m_results->setCurrentRow(0);
     if (text.trimmed().isEmpty())
-        m_status->setText(QStringLiteral("Up and Down choose, Enter opens, Esc closes"));
+        m_status->setText(QCoreApplication::translate(
+            "FindPalette", "Up and Down choose, Enter opens, Esc closes"));
     else if (m_hits.isEmpty())
-        m_status->setText(QStringLiteral("No script matches"));
+        m_status->setText(QCoreApplication::translate("FindPalette", "No script matches"));
     else
-        m_status->setText(m_hits.size() == 1 ? QStringLiteral("1 script")
-                                             : QStringLiteral("%1 scripts").arg(m_hits.size()));
+        m_status->setText(
+            m_hits.size() == 1
+                ? QCoreApplication::translate("FindPalette", "1 script")
+                : QCoreApplication::translate("FindPalette", "%1 scripts").arg(m_hits.size()));
 }
 
 void FindPalette::openCurrent() {

@@ -5,6 +5,7 @@
 
 #include "help/helpform.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -39,7 +40,7 @@ QPixmap banner() {
     p.setPen(QColor(210, 225, 245));
     p.setFont(UiFonts::font(7.5));
     p.drawText(QRect(58, 26, 190, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Mix web colours, copy the #code"));
+               QCoreApplication::translate("HelpArtwork", "Mix web colours, copy the #code"));
     p.setPen(QColor(255, 255, 255, 60));
     p.setBrush(Qt::NoBrush);
     p.drawRect(picture.rect().adjusted(0, 0, -1, -1));

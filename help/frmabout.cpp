@@ -13,6 +13,7 @@
 #include "kit/windowregistry.h"
 #include "widgets/formparts.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -45,9 +46,10 @@ void frmAbout::addHeader(const QString& base) {
     Widgets::makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Tagloom v2.0 -Rev 1101"),
                        Twips::rect(900, 180, 3885, 240), UiFonts::normal());
     Widgets::makeLabel(this, QStringLiteral("lblVersion"),
-                       QStringLiteral("Written by ") + Help::kAuthor,
+                       QCoreApplication::translate("frmAbout", "Written by ") + Help::kAuthor,
                        Twips::rect(900, 420, 2295, 225), UiFonts::normal());
-    Widgets::makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Age:"),
+    Widgets::makeLabel(this, QStringLiteral("Label3"),
+                       QCoreApplication::translate("frmAbout", "Age:"),
                        Twips::rect(3480, 390, 375, 195), UiFonts::bold());
     Widgets::makeLabel(this, QStringLiteral("Label8"), Help::kAuthorAge,
                        Twips::rect(3960, 390, 255, 255), UiFonts::normal(), Help::kDarkBlue);
@@ -62,7 +64,7 @@ void frmAbout::addHeader(const QString& base) {
 }
 
 void frmAbout::addContacts(const QString& base) {
-    auto* contacts = new QGroupBox(QStringLiteral("Contacts"), this);
+    auto* contacts = new QGroupBox(QCoreApplication::translate("frmAbout", "Contacts"), this);
     contacts->setObjectName(QStringLiteral("FrameCont"));
     contacts->setGeometry(Twips::rect(900, 1020, 4335, 1275));
     contacts->setFont(UiFonts::normal());
@@ -78,11 +80,13 @@ void frmAbout::addContacts(const QString& base) {
     };
     QLabel* description = Widgets::makeLabel(
         contacts, QStringLiteral("lblDescription"),
-        QStringList{QStringLiteral("Email: ") + Help::kSupportEmail + QStringLiteral(" -or- ") +
-                        Help::kSecondEmail,
-                    fit(QStringLiteral("Web site: "), base),
-                    fit(QStringLiteral("Software Page: "), base + QStringLiteral("/orv")),
-                    QStringLiteral("Join Mailing List directly from the web site!")}
+        QStringList{QCoreApplication::translate("frmAbout", "Email: ") + Help::kSupportEmail +
+                        QCoreApplication::translate("frmAbout", " -or- ") + Help::kSecondEmail,
+                    fit(QCoreApplication::translate("frmAbout", "Web site: "), base),
+                    fit(QCoreApplication::translate("frmAbout", "Software Page: "),
+                        base + QStringLiteral("/orv")),
+                    QCoreApplication::translate("frmAbout",
+                                                "Join Mailing List directly from the web site!")}
             .join(QLatin1Char('\n')),
         descriptionRect, UiFonts::normal());
     description->setToolTip(base);
@@ -92,7 +96,7 @@ void frmAbout::addButtons() {
     Widgets::makeLabel(this, QStringLiteral("lblDisclaimer"), QString(),
                        Twips::rect(255, 2625, 1890, 225), UiFonts::normal());
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK = new QPushButton(QCoreApplication::translate("frmAbout", "OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setGeometry(Twips::rect(3960, 2625, 1260, 345));
     m_cmdOK->setFont(UiFonts::normal());
@@ -101,7 +105,8 @@ void frmAbout::addButtons() {
     m_cmdOK->setAutoDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    m_cmdSysInfo =
+        new QPushButton(QCoreApplication::translate("frmAbout", "&System Info..."), this);
     m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     m_cmdSysInfo->setGeometry(Twips::rect(3960, 3075, 1245, 345));
     m_cmdSysInfo->setFont(UiFonts::normal());
@@ -110,14 +115,17 @@ void frmAbout::addButtons() {
 }
 
 QWidget* frmAbout::addThanks(const QString& base) {
-    Widgets::makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Thanks to:"),
+    Widgets::makeLabel(this, QStringLiteral("Label6"),
+                       QCoreApplication::translate("frmAbout", "Thanks to:"),
                        Twips::rect(270, 2970, 1035, 255), UiFonts::bold());
     Widgets::makeLabel(this, QStringLiteral("Label11_0"),
-                       Help::kTester + QStringLiteral(" -For testing the program."),
+                       Help::kTester +
+                           QCoreApplication::translate("frmAbout", " -For testing the program."),
                        Twips::rect(480, 3240, 3315, 225), UiFonts::normal(), Help::kDarkBlue);
     Widgets::makeLabel(this, QStringLiteral("Label1"),
-                       QStringLiteral("Need web colours? Try ") + Help::kOtherProgram +
-                           QStringLiteral(", our colour mixer!"),
+                       QCoreApplication::translate("frmAbout", "Need web colours? Try ") +
+                           Help::kOtherProgram +
+                           QCoreApplication::translate("frmAbout", ", our colour mixer!"),
                        Twips::rect(180, 3720, 1455, 975), UiFonts::normal(), Qt::black, true);
 
     auto* banner = new QLabel(this);
@@ -128,7 +136,7 @@ QWidget* frmAbout::addThanks(const QString& base) {
 
     auto* programs = new QLineEdit(base + QStringLiteral("/orv/index.htm"), this);
     programs->setObjectName(QStringLiteral("Text1"));
-    programs->setAccessibleName(QStringLiteral("Our other programs"));
+    programs->setAccessibleName(QCoreApplication::translate("frmAbout", "Our other programs"));
     programs->setGeometry(Twips::rect(180, 4740, 5055, 315));
     programs->setFont(UiFonts::normal());
     programs->setCursorPosition(0);

@@ -8,6 +8,7 @@
 #include "kit/hubwindow.h"
 #include "kit/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -55,7 +56,7 @@ void HelpForm::Form_Load() {
 }
 
 LinkLabel* HelpForm::makeBackLabel(const QString& name) {
-    auto* label = new LinkLabel(QStringLiteral("<< Back"), this);
+    auto* label = new LinkLabel(QCoreApplication::translate("HelpForm", "<< Back"), this);
     label->setObjectName(name);
     label->setGeometry(Twips::rect(120, 5640, 795, 195));
     connect(label, &LinkLabel::clicked, this, &HelpForm::backClicked);

@@ -4,6 +4,7 @@
 #include "platform/messageboxes.h"
 #include "platform/programlauncher.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,7 +12,8 @@
 
 namespace SysInfo {
 
-const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+const QString kUnavailable =
+    QStringLiteral(QT_TRANSLATE_NOOP("SysInfo", "System Information Is Unavailable At This Time"));
 const QString kInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString kInfoValue = QStringLiteral("PATH");
 const QString kLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
@@ -84,7 +86,9 @@ void StartSysInfo(const Services& services, QWidget* owner) {
         started = false;
     }
     if (!started && services.messages)
-        services.messages->inform(owner, QStringLiteral("Tagloom"), kUnavailable);
+        services.messages->inform(
+            owner, QCoreApplication::translate("SysInfo", "Tagloom"),
+            QCoreApplication::translate("SysInfo", qUtf8Printable(kUnavailable)));
 }
 
 } // namespace SysInfo

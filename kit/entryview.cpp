@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -63,7 +64,7 @@ QMenu* EntryViewCommands::contextMenu(QPlainTextEdit* box) {
     QMenu* menu = box->createStandardContextMenu();
     menu->setObjectName(QStringLiteral("codeMenu"));
     menu->addSeparator();
-    QAction* copy = menu->addAction(QStringLiteral("Copy &Code"));
+    QAction* copy = menu->addAction(QCoreApplication::translate("EntryViewCommands", "Copy &Code"));
     copy->setObjectName(QStringLiteral("actCopyCode"));
     connect(copy, &QAction::triggered, this, [this, box] { copyCode(box); });
     QAction* copyAll = menu->addAction(copyAllCaption());
@@ -71,7 +72,8 @@ QMenu* EntryViewCommands::contextMenu(QPlainTextEdit* box) {
     copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copyAll, &QAction::triggered, this, [this, box] { copyAllBlocks(box); });
     if (m_offerLargeView) {
-        QAction* large = menu->addAction(QStringLiteral("Open &Large View"));
+        QAction* large =
+            menu->addAction(QCoreApplication::translate("EntryViewCommands", "Open &Large View"));
         large->setObjectName(QStringLiteral("actOpenLargeView"));
         connect(large, &QAction::triggered, this, [this] { openLargeView(); });
     }
@@ -98,15 +100,18 @@ bool EntryViewCommands::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void EntryViewCommands::copyCode(QPlainTextEdit* box) {
-    copyWithConfirmation(box->toPlainText(), box, QStringLiteral("Code copied"));
+    copyWithConfirmation(box->toPlainText(), box,
+                         QCoreApplication::translate("EntryViewCommands", "Code copied"));
 }
 
 void EntryViewCommands::copyAllBlocks(QWidget* where) {
     const EntryDocument document = m_document();
     const int count = document.codeBlockCount();
-    copyWithConfirmation(document.allBlocksText(), where,
-                         count == 1 ? QStringLiteral("Code copied")
-                                    : QStringLiteral("All %1 blocks copied").arg(count));
+    copyWithConfirmation(
+        document.allBlocksText(), where,
+        count == 1
+            ? QCoreApplication::translate("EntryViewCommands", "Code copied")
+            : QCoreApplication::translate("EntryViewCommands", "All %1 blocks copied").arg(count));
 }
 
 void EntryViewCommands::copyWithConfirmation(const QString& text, QWidget* where,

@@ -5,6 +5,7 @@
 #include "kit/largeview.h"
 #include "model/entrydocument.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -45,7 +46,9 @@ public:
     // The entry with the block of the focused code box, for shortcuts.
     EntryRef currentEntry() const;
 
-    static QString copyAllCaption() { return QStringLiteral("Copy &All Blocks"); }
+    static QString copyAllCaption() {
+        return QCoreApplication::translate("EntryViewCommands", "Copy &All Blocks");
+    }
     // Puts text on the clipboard and says so briefly next to `where`.
     static void copyWithConfirmation(const QString& text, QWidget* where,
                                      const QString& confirmation);

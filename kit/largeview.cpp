@@ -8,6 +8,7 @@
 #include "kit/windowplacement.h"
 #include "widgets/codebox.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QScrollArea>
@@ -103,8 +104,9 @@ LargeView::LargeView(const EntryDocument& document, AppContext* context, const E
             continue;
         auto* box = new CodeBox(content);
         box->setObjectName(QStringLiteral("txtCode_%1").arg(m_codeBoxes.size()));
-        box->setAccessibleName(block.placement.isEmpty() ? QStringLiteral("Code")
-                                                         : block.placement);
+        box->setAccessibleName(block.placement.isEmpty()
+                                   ? QCoreApplication::translate("LargeView", "Code")
+                                   : block.placement);
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setFont(mono);

@@ -7,15 +7,21 @@
 
 #include "kit/appcontext.h"
 #include "kit/pagepreviewwindow.h"
+#include "kit/translatedtext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-const QString kPageFilter = QStringLiteral("Web pages (*.html *.htm);;All files (*)");
-const QString kPutTitle = QStringLiteral("Put into My Page");
-const QString kRemoveTitle = QStringLiteral("Remove from My Page");
+const TranslatedText kPageFilter{
+    "PageInsertionCommands",
+    QT_TRANSLATE_NOOP("PageInsertionCommands", "Web pages (*.html *.htm);;All files (*)")};
+const TranslatedText kPutTitle{"PageInsertionCommands",
+                               QT_TRANSLATE_NOOP("PageInsertionCommands", "Put into My Page")};
+const TranslatedText kRemoveTitle{
+    "PageInsertionCommands", QT_TRANSLATE_NOOP("PageInsertionCommands", "Remove from My Page")};
 
 } // namespace
 
@@ -60,8 +66,10 @@ FileChooser& PageInsertionCommands::chooser() {
 }
 
 QString PageInsertionCommands::choosePage(QWidget* origin, const QString& caption) {
-    const QString path = chooser().openFile(origin, caption + QStringLiteral(" - Choose Your Page"),
-                                            m_lastFolder, kPageFilter);
+    const QString path = chooser().openFile(
+        origin,
+        caption + QCoreApplication::translate("PageInsertionCommands", " - Choose Your Page"),
+        m_lastFolder, kPageFilter);
     if (!path.isEmpty())
         m_lastFolder = QFileInfo(path).absolutePath();
     return path;
@@ -75,14 +83,18 @@ void PageInsertionCommands::putIntoPage(const EntryRef& entry, QWidget* origin) 
         if (snippet->newPages.isEmpty()) {
             m_context.messages->inform(
                 origin, kPutTitle,
-                QStringLiteral("\"%1\" has no code to put into a page.").arg(snippet->title),
+                QCoreApplication::translate("PageInsertionCommands",
+                                            "\"%1\" has no code to put into a page.")
+                    .arg(snippet->title),
                 MessageBoxes::Icon::Information);
             return;
         }
         const auto answer = m_context.messages->askYesNo(
             origin, kPutTitle,
-            QStringLiteral("\"%1\" is a whole page of its own, so it is not put into an existing "
-                           "page.\n\nSave it as a new page?")
+            QCoreApplication::translate(
+                "PageInsertionCommands",
+                "\"%1\" is a whole page of its own, so it is not put into an existing "
+                "page.\n\nSave it as a new page?")
                 .arg(snippet->title),
             MessageBoxes::Answer::Yes, MessageBoxes::Icon::Question);
         if (answer == MessageBoxes::Answer::Yes)
@@ -146,7 +158,8 @@ void PageInsertionCommands::showPreview(const PageEditor::Preview& preview, QWid
             message += QStringLiteral("\n") + copied.message;
         }
         if (!preview.byHand.isEmpty())
-            message += QStringLiteral("\n\nStill to do by hand:\n- ") +
+            message += QCoreApplication::translate("PageInsertionCommands",
+                                                   "\n\nStill to do by hand:\n- ") +
                        preview.byHand.join(QStringLiteral("\n- "));
         m_context.messages->inform(guarded, caption, message, MessageBoxes::Icon::Information);
         return true;
@@ -161,19 +174,21 @@ void PageInsertionCommands::showPreview(const PageEditor::Preview& preview, QWid
 void PageInsertionCommands::saveNewPage(const PageSnippet::NewPage& page, const QString& title,
                                         QWidget* parent, const QString& folder) {
     const QString name = page.fileName.isEmpty() ? QStringLiteral("new-page.htm") : page.fileName;
-    const QString path =
-        chooser().saveFile(parent, QStringLiteral("Save as New Page - %1").arg(title),
-                           folder.isEmpty() ? name : QDir(folder).filePath(name), kPageFilter);
+    const QString path = chooser().saveFile(
+        parent,
+        QCoreApplication::translate("PageInsertionCommands", "Save as New Page - %1").arg(title),
+        folder.isEmpty() ? name : QDir(folder).filePath(name), kPageFilter);
     if (path.isEmpty())
         return;
     bool replace = false;
     if (m_files.exists(path)) {
-        replace =
-            m_context.messages->askYesNo(parent, kPutTitle,
-                                         QStringLiteral("%1 already exists.\n\nReplace it?")
-                                             .arg(QDir::toNativeSeparators(path)),
-                                         MessageBoxes::Answer::No,
-                                         MessageBoxes::Icon::Question) == MessageBoxes::Answer::Yes;
+        replace = m_context.messages->askYesNo(
+                      parent, kPutTitle,
+                      QCoreApplication::translate("PageInsertionCommands",
+                                                  "%1 already exists.\n\nReplace it?")
+                          .arg(QDir::toNativeSeparators(path)),
+                      MessageBoxes::Answer::No,
+                      MessageBoxes::Icon::Question) == MessageBoxes::Answer::Yes;
         if (!replace)
             return;
     }

@@ -2,6 +2,7 @@
 #include "kit/pagepreviewwindow.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -50,17 +51,20 @@ PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmPagePreview"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QString verb = preview.removing ? QStringLiteral("Remove from My Page")
-                                          : QStringLiteral("Put into My Page");
+    const QString verb =
+        preview.removing ? QCoreApplication::translate("PagePreviewWindow", "Remove from My Page")
+                         : QCoreApplication::translate("PagePreviewWindow", "Put into My Page");
     setWindowTitle(QStringLiteral("%1 - %2").arg(verb, preview.title));
 
     auto* layout = new QVBoxLayout(this);
     const PageChange& change = preview.change;
-    auto* heading = new QLabel(
-        QStringLiteral("Changes to %1 (kept in %2, with its own line endings; lines with + are "
+    auto* heading =
+        new QLabel(QCoreApplication::translate(
+                       "PagePreviewWindow",
+                       "Changes to %1 (kept in %2, with its own line endings; lines with + are "
                        "added, lines with - taken out):")
-            .arg(QDir::toNativeSeparators(preview.path), change.encodingName),
-        this);
+                       .arg(QDir::toNativeSeparators(preview.path), change.encodingName),
+                   this);
     heading->setWordWrap(true);
     layout->addWidget(heading);
 
@@ -70,7 +74,8 @@ PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
     m_diff->setLineWrapMode(QTextEdit::NoWrap);
     m_diff->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_diff->setTabChangesFocus(true);
-    m_diff->setAccessibleName(QStringLiteral("Changes to the page"));
+    m_diff->setAccessibleName(
+        QCoreApplication::translate("PagePreviewWindow", "Changes to the page"));
     m_diff->setHtml(diffHtml(change.diff()));
     heading->setBuddy(m_diff);
     layout->addWidget(m_diff, 1);
@@ -78,52 +83,63 @@ PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
     QString notes;
     QStringList remarks = change.remarks;
     if (change.replacedEarlier)
-        remarks.prepend(QStringLiteral("The page already held this script; the earlier copy is "
-                                       "replaced, not doubled."));
+        remarks.prepend(QCoreApplication::translate(
+            "PagePreviewWindow", "The page already held this script; the earlier copy is "
+                                 "replaced, not doubled."));
     if (!preview.removing && !preview.newPages.isEmpty())
-        remarks.append(QStringLiteral("Part of this script is a page of its own: use \"Save as "
-                                      "New Page...\" for it."));
+        remarks.append(QCoreApplication::translate(
+            "PagePreviewWindow", "Part of this script is a page of its own: use \"Save as "
+                                 "New Page...\" for it."));
     if (!remarks.isEmpty())
-        notes += QStringLiteral("<b>Please note:</b>") + bulleted(remarks);
+        notes += QCoreApplication::translate("PagePreviewWindow", "<b>Please note:</b>") +
+                 bulleted(remarks);
     if (!preview.byHand.isEmpty())
-        notes += QStringLiteral("<b>Still to do by hand:</b>") + bulleted(preview.byHand);
+        notes += QCoreApplication::translate("PagePreviewWindow", "<b>Still to do by hand:</b>") +
+                 bulleted(preview.byHand);
     if (!preview.removing && !preview.supportFiles.isEmpty())
-        notes += QStringLiteral("<p><b>Files the script needs beside your page (upload them "
-                                "with it):</b> ") +
-                 preview.supportFiles.join(QStringLiteral(", ")).toHtmlEscaped() +
-                 QStringLiteral("</p>");
+        notes +=
+            QCoreApplication::translate(
+                "PagePreviewWindow", "<p><b>Files the script needs beside your page (upload them "
+                                     "with it):</b> ") +
+            preview.supportFiles.join(QStringLiteral(", ")).toHtmlEscaped() +
+            QStringLiteral("</p>");
     m_notes = new QLabel(notes, this);
     m_notes->setObjectName(QStringLiteral("lblNotes"));
     m_notes->setWordWrap(true);
     m_notes->setTextFormat(Qt::RichText);
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_notes->setFocusPolicy(Qt::StrongFocus);
-    m_notes->setAccessibleName(QStringLiteral("Notes"));
+    m_notes->setAccessibleName(QCoreApplication::translate("PagePreviewWindow", "Notes"));
     m_notes->setVisible(!notes.isEmpty());
     layout->addWidget(m_notes);
 
     if (!preview.removing && !supportMissing.isEmpty()) {
         m_supportFiles = new QCheckBox(
-            QStringLiteral("&Copy %1 from the scripts folder beside the page")
+            QCoreApplication::translate("PagePreviewWindow",
+                                        "&Copy %1 from the scripts folder beside the page")
                 .arg(supportMissing.size() == 1
                          ? supportMissing.first()
-                         : QStringLiteral("the %1 missing files").arg(supportMissing.size())),
+                         : QCoreApplication::translate("PagePreviewWindow", "the %1 missing files")
+                               .arg(supportMissing.size())),
             this);
         m_supportFiles->setObjectName(QStringLiteral("chkCopySupportFiles"));
         m_supportFiles->setChecked(true);
         layout->addWidget(m_supportFiles);
     }
     if (!preview.removing && !supportPresent.isEmpty()) {
-        auto* present = new QLabel(QStringLiteral("Already beside the page, left as they are: %1")
-                                       .arg(supportPresent.join(QStringLiteral(", "))),
-                                   this);
+        auto* present =
+            new QLabel(QCoreApplication::translate("PagePreviewWindow",
+                                                   "Already beside the page, left as they are: %1")
+                           .arg(supportPresent.join(QStringLiteral(", "))),
+                       this);
         present->setWordWrap(true);
         layout->addWidget(present);
     }
 
     auto* buttons = new QHBoxLayout;
     if (!preview.removing && !preview.newPages.isEmpty()) {
-        m_newPageButton = new QPushButton(QStringLiteral("&Save as New Page..."), this);
+        m_newPageButton = new QPushButton(
+            QCoreApplication::translate("PagePreviewWindow", "&Save as New Page..."), this);
         m_newPageButton->setObjectName(QStringLiteral("cmdSaveNewPage"));
         connect(m_newPageButton, &QPushButton::clicked, this, [this] {
             if (m_saveNewPage)
@@ -133,12 +149,15 @@ PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
     }
     buttons->addStretch(1);
     m_confirmButton = new QPushButton(
-        preview.removing ? QStringLiteral("&Remove") : QStringLiteral("&Insert"), this);
+        preview.removing ? QCoreApplication::translate("PagePreviewWindow", "&Remove")
+                         : QCoreApplication::translate("PagePreviewWindow", "&Insert"),
+        this);
     m_confirmButton->setObjectName(QStringLiteral("cmdConfirm"));
     m_confirmButton->setDefault(true);
     m_confirmButton->setAutoDefault(true);
     connect(m_confirmButton, &QPushButton::clicked, this, &PagePreviewWindow::confirm);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton =
+        new QPushButton(QCoreApplication::translate("PagePreviewWindow", "Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("cmdCancel"));
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(m_confirmButton);

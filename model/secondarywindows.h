@@ -8,10 +8,12 @@
 
 // The text windows that three entries' extra buttons open, and the buttons that open them: the
 // one list of them. Their texts live in catalogue/content/secondary/<name>.txt (and the note
-// above the text in <name>.note.txt). Positions and sizes are in twips.
+// above the text in <name>.note.txt). Positions and sizes are in twips. The captions are source
+// texts for the translation catalogue: the window translates them in context "SecondaryWindow",
+// the viewer's button in context "ViewerLayout".
 struct SecondaryWindowDesign {
     QString name;
-    QString caption;
+    const char* caption;
     QSize client;
     bool picture = false; // drawn over the viewer background
     QRect text;
@@ -20,7 +22,7 @@ struct SecondaryWindowDesign {
 
     // The viewer's button that opens the window.
     QString buttonName;
-    QString buttonCaption;
+    const char* buttonCaption;
     QRect button;
     // Beside the description (moving down with a long one) rather than above the sample link.
     bool buttonBesideDescription = false;

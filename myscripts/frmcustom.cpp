@@ -19,16 +19,19 @@
 #include "widgets/linklabel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace {
 
-const QString kHeadPlacement =
-    QStringLiteral("Enter the following between the <HEAD> and </HEAD> tags of your page:");
-const QString kBodyPlacement =
-    QStringLiteral("Enter the following between the <BODY> and </BODY> tags of your page:");
+constexpr TranslatedText kHeadPlacement{
+    "frmCustom", QT_TRANSLATE_NOOP("frmCustom", "Enter the following between the <HEAD> and "
+                                                "</HEAD> tags of your page:")};
+constexpr TranslatedText kBodyPlacement{
+    "frmCustom", QT_TRANSLATE_NOOP("frmCustom", "Enter the following between the <BODY> and "
+                                                "</BODY> tags of your page:")};
 
 } // namespace
 
@@ -49,7 +52,8 @@ QSize frmCustom::designedClientSize() {
 }
 
 QString frmCustom::caption() {
-    return QStringLiteral("My Scripts!   -Add up to 30 scripts to Tagloom");
+    return QCoreApplication::translate("frmCustom",
+                                       "My Scripts!   -Add up to 30 scripts to Tagloom");
 }
 
 void frmCustom::buildControls() {
@@ -69,9 +73,11 @@ void frmCustom::buildControls() {
 }
 
 void frmCustom::addDescription() {
-    Widgets::makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Description:"),
+    Widgets::makeLabel(this, QStringLiteral("Label1_0"),
+                       QCoreApplication::translate("frmCustom", "Description:"),
                        Twips::rect(300, 240, 1035, 195), UiFonts::bold());
-    Widgets::makeLabel(this, QStringLiteral("Label1_3"), QStringLiteral("Entry #:"),
+    Widgets::makeLabel(this, QStringLiteral("Label1_3"),
+                       QCoreApplication::translate("frmCustom", "Entry #:"),
                        Twips::rect(5400, 105, 615, 195), UiFonts::normal());
 
     m_txtEntry = new QLineEdit(this);
@@ -85,7 +91,8 @@ void frmCustom::addDescription() {
                                           Twips::rect(600, 540, 5295, 435), UiFonts::normal());
     m_lblDescription->setWordWrap(true);
 
-    Widgets::makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Copy-and-paste Code:"),
+    Widgets::makeLabel(this, QStringLiteral("Label1_1"),
+                       QCoreApplication::translate("frmCustom", "Copy-and-paste Code:"),
                        Twips::rect(300, 1020, 1935, 195), UiFonts::bold());
     Widgets::makeLabel(this, QStringLiteral("Label4_0"), kHeadPlacement,
                        Twips::rect(660, 1320, 5475, 255), UiFonts::normal());
@@ -108,7 +115,8 @@ void frmCustom::addCodeBoxes() {
                        Twips::rect(660, 3000, 5475, 255), UiFonts::normal());
     m_txtBODY = codeBox("txtBODY", Twips::rect(660, 3240, 5355, 1155));
 
-    Widgets::makeLabel(this, QStringLiteral("Label4_2"), QStringLiteral("Other info:"),
+    Widgets::makeLabel(this, QStringLiteral("Label4_2"),
+                       QCoreApplication::translate("frmCustom", "Other info:"),
                        Twips::rect(660, 4440, 5475, 255), UiFonts::normal());
     m_txtOther = new QLineEdit(this);
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
@@ -119,25 +127,28 @@ void frmCustom::addCodeBoxes() {
 }
 
 void frmCustom::addLinkAndButtons() {
-    Widgets::makeLabel(this, QStringLiteral("Label1_2"), QStringLiteral("See Demo Page:"),
+    Widgets::makeLabel(this, QStringLiteral("Label1_2"),
+                       QCoreApplication::translate("frmCustom", "See Demo Page:"),
                        Twips::rect(660, 4860, 1515, 255), UiFonts::bold());
     m_label2 =
-        new LinkLabel(QStringLiteral("click here for sample page!"), this, LinkLabel::Size::Large);
+        new LinkLabel(QCoreApplication::translate("frmCustom", "click here for sample page!"), this,
+                      LinkLabel::Size::Large);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setGeometry(Twips::rect(1980, 4860, 3495, 375));
     m_label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     connect(m_label2, &LinkLabel::clicked, this, &frmCustom::Label2_Click);
     // Reachable with Tab and opened with Enter or Space like a button.
     m_label2->setFocusPolicy(Qt::StrongFocus);
-    m_label2->setAccessibleName(QStringLiteral("click here for sample page!"));
+    m_label2->setAccessibleName(
+        QCoreApplication::translate("frmCustom", "click here for sample page!"));
 
-    m_cmdEdit = new QPushButton(QStringLiteral("&Edit Entry"), this);
+    m_cmdEdit = new QPushButton(QCoreApplication::translate("frmCustom", "&Edit Entry"), this);
     m_cmdEdit->setObjectName(QStringLiteral("cmdEdit"));
     m_cmdEdit->setGeometry(Twips::rect(3240, 5220, 1395, 315));
     m_cmdEdit->setAutoDefault(false);
     connect(m_cmdEdit, &QPushButton::clicked, this, &frmCustom::cmdEdit_Click);
 
-    m_cmdDelete = new QPushButton(QStringLiteral("&Delete Entry"), this);
+    m_cmdDelete = new QPushButton(QCoreApplication::translate("frmCustom", "&Delete Entry"), this);
     m_cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
     m_cmdDelete->setGeometry(Twips::rect(4620, 5220, 1395, 315));
     m_cmdDelete->setAutoDefault(false);
@@ -149,10 +160,10 @@ void frmCustom::addLinkAndButtons() {
 }
 
 void frmCustom::addCommands() {
-    m_txtEntry->setAccessibleName(QStringLiteral("Entry #"));
+    m_txtEntry->setAccessibleName(QCoreApplication::translate("frmCustom", "Entry #"));
     m_txtHEAD->setAccessibleName(kHeadPlacement);
     m_txtBODY->setAccessibleName(kBodyPlacement);
-    m_txtOther->setAccessibleName(QStringLiteral("Other info"));
+    m_txtOther->setAccessibleName(QCoreApplication::translate("frmCustom", "Other info"));
 
     m_commands = new EntryViewCommands(this, &m_context, EntryRef(), [this] {
         EntryDocument document;
@@ -199,8 +210,9 @@ void frmCustom::ShowEntry() {
     m_commands->setEntry(EntryRef::myScript(m_entrySlot));
     m_label2->setAccessibleName(
         m_entrySite.isEmpty()
-            ? QStringLiteral("click here for sample page! (no address)")
-            : QStringLiteral("click here for sample page! (opens %1)").arg(m_entrySite));
+            ? QCoreApplication::translate("frmCustom", "click here for sample page! (no address)")
+            : QCoreApplication::translate("frmCustom", "click here for sample page! (opens %1)")
+                  .arg(m_entrySite));
     m_txtEntry->setText(QString::number(m_entrySlot));
     m_lblDescription->setText(values.description);
     m_txtHEAD->setValue(values.head);
@@ -235,14 +247,16 @@ void frmCustom::cmdEdit_Click() {
 void frmCustom::cmdDelete_Click() {
     if (m_entrySlot <= 0)
         return;
-    if (m_context.messages->askYesNo(this, MessageTexts::kWarningTitle,
-                                     QStringLiteral("Are you sure you want to delete this entry?"),
-                                     MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
+    if (m_context.messages->askYesNo(
+            this, MessageTexts::kWarningTitle,
+            QCoreApplication::translate("frmCustom", "Are you sure you want to delete this entry?"),
+            MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
         return;
     const StoreWriteResult result = SlotStore(*m_context.store).clearSlot(m_entrySlot);
     if (!result.ok) {
-        MyScripts::reportStoreFailure(m_context, this,
-                                      QStringLiteral("The entry could not be deleted"), result);
+        MyScripts::reportStoreFailure(
+            m_context, this,
+            QCoreApplication::translate("frmCustom", "The entry could not be deleted"), result);
         return;
     }
     WindowRegistry::closeWindow(this);
@@ -253,10 +267,11 @@ void frmCustom::Label2_Click() {
     // An empty address would have the desktop open whatever it likes; there is nothing to show.
     if (m_entrySite.isEmpty()) {
         if (m_entrySlot > 0)
-            m_context.messages->inform(this, caption(),
-                                       QStringLiteral("No sample page is set for this entry. "
-                                                      "Choose Edit Entry to add its address."),
-                                       MessageBoxes::Icon::Information);
+            m_context.messages->inform(
+                this, caption(),
+                QCoreApplication::translate("frmCustom", "No sample page is set for this entry. "
+                                                         "Choose Edit Entry to add its address."),
+                MessageBoxes::Icon::Information);
         return;
     }
     m_context.shell->open(m_entrySite, this);

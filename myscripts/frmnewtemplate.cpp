@@ -17,6 +17,7 @@
 #include "kit/windowregistry.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -47,11 +48,13 @@ void frmNewTemplate::buildControls() {
 }
 
 void frmNewTemplate::addNameFields() {
-    m_label1 =
-        Widgets::makeLabel(this, QStringLiteral("Label1"),
-                           QStringLiteral("Add New Entry____________________________________"),
-                           Twips::rect(90, 180, 5235, 285), UiFonts::bold());
-    Widgets::makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Entry #:"),
+    m_label1 = Widgets::makeLabel(
+        this, QStringLiteral("Label1"),
+        QCoreApplication::translate("frmNewTemplate",
+                                    "Add New Entry____________________________________"),
+        Twips::rect(90, 180, 5235, 285), UiFonts::bold());
+    Widgets::makeLabel(this, QStringLiteral("Label2"),
+                       QCoreApplication::translate("frmNewTemplate", "Entry #:"),
                        Twips::rect(180, 660, 645, 225), UiFonts::normal());
 
     m_txtEntry = new QLineEdit(this);
@@ -59,9 +62,9 @@ void frmNewTemplate::addNameFields() {
     m_txtEntry->setGeometry(Twips::rect(1920, 600, 645, 285));
     m_txtEntry->setReadOnly(true);
     m_txtEntry->setFont(UiFonts::normal());
-    m_txtEntry->setAccessibleName(QStringLiteral("Entry #"));
+    m_txtEntry->setAccessibleName(QCoreApplication::translate("frmNewTemplate", "Entry #"));
 
-    m_check1 = new QCheckBox(QStringLiteral("Replace?"), this);
+    m_check1 = new QCheckBox(QCoreApplication::translate("frmNewTemplate", "Replace?"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check1->setGeometry(Twips::rect(2700, 600, 1035, 255));
     m_check1->setFont(UiFonts::normal());
@@ -70,19 +73,21 @@ void frmNewTemplate::addNameFields() {
     white.setColor(QPalette::Window, Qt::white);
     m_check1->setPalette(white);
 
-    Widgets::makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Name of Script:"),
+    Widgets::makeLabel(this, QStringLiteral("Label3"),
+                       QCoreApplication::translate("frmNewTemplate", "Name of Script:"),
                        Twips::rect(180, 1020, 1185, 225), UiFonts::normal());
     m_txtName = new LimitedLineEdit(NameLimit, this);
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setGeometry(Twips::rect(1920, 1020, 3165, 285));
-    m_txtName->setAccessibleName(QStringLiteral("Name of Script"));
+    m_txtName->setAccessibleName(QCoreApplication::translate("frmNewTemplate", "Name of Script"));
 
-    Widgets::makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Description:"),
+    Widgets::makeLabel(this, QStringLiteral("Label4"),
+                       QCoreApplication::translate("frmNewTemplate", "Description:"),
                        Twips::rect(180, 1440, 1185, 225), UiFonts::normal());
     m_txtDesc = new LimitedTextEdit(DescriptionLimit, this);
     m_txtDesc->setObjectName(QStringLiteral("txtDesc"));
     m_txtDesc->setGeometry(Twips::rect(1920, 1440, 3165, 765));
-    m_txtDesc->setAccessibleName(QStringLiteral("Description"));
+    m_txtDesc->setAccessibleName(QCoreApplication::translate("frmNewTemplate", "Description"));
     m_txtDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtDesc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
@@ -90,52 +95,56 @@ void frmNewTemplate::addNameFields() {
 void frmNewTemplate::addCodeFields() {
     Widgets::makeLabel(
         this, QStringLiteral("Label5"),
-        QStringLiteral("Enter any code that should go between the <HEAD></HEAD> tags:"),
+        QCoreApplication::translate(
+            "frmNewTemplate", "Enter any code that should go between the <HEAD></HEAD> tags:"),
         Twips::rect(180, 2340, 4905, 225), UiFonts::normal());
     m_txtHEAD = new LimitedTextEdit(-1, this);
     m_txtHEAD->setObjectName(QStringLiteral("txtHEAD"));
     m_txtHEAD->setGeometry(Twips::rect(180, 2580, 4905, 645));
-    m_txtHEAD->setAccessibleName(
-        QStringLiteral("Enter any code that should go between the <HEAD></HEAD> tags"));
+    m_txtHEAD->setAccessibleName(QCoreApplication::translate(
+        "frmNewTemplate", "Enter any code that should go between the <HEAD></HEAD> tags"));
     m_txtHEAD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtHEAD->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Widgets::makeLabel(
         this, QStringLiteral("Label6"),
-        QStringLiteral("Enter any code that should go between the <BODY></BODY> tags:"),
+        QCoreApplication::translate(
+            "frmNewTemplate", "Enter any code that should go between the <BODY></BODY> tags:"),
         Twips::rect(180, 3360, 4905, 225), UiFonts::normal());
     m_txtBODY = new LimitedTextEdit(-1, this);
     m_txtBODY->setObjectName(QStringLiteral("txtBODY"));
     m_txtBODY->setGeometry(Twips::rect(180, 3600, 4905, 645));
-    m_txtBODY->setAccessibleName(
-        QStringLiteral("Enter any code that should go between the <BODY></BODY> tags"));
+    m_txtBODY->setAccessibleName(QCoreApplication::translate(
+        "frmNewTemplate", "Enter any code that should go between the <BODY></BODY> tags"));
     m_txtBODY->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtBODY->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    Widgets::makeLabel(this, QStringLiteral("Label7"), QStringLiteral("Other info:"),
+    Widgets::makeLabel(this, QStringLiteral("Label7"),
+                       QCoreApplication::translate("frmNewTemplate", "Other info:"),
                        Twips::rect(180, 4380, 825, 225), UiFonts::normal());
     m_txtOther = new LimitedLineEdit(-1, this);
     m_txtOther->setObjectName(QStringLiteral("txtOther"));
     m_txtOther->setGeometry(Twips::rect(1020, 4380, 4065, 285));
-    m_txtOther->setAccessibleName(QStringLiteral("Other info"));
+    m_txtOther->setAccessibleName(QCoreApplication::translate("frmNewTemplate", "Other info"));
 
     Widgets::makeLabel(this, QStringLiteral("Label8"),
-                       QStringLiteral("Sample page (if available):"),
+                       QCoreApplication::translate("frmNewTemplate", "Sample page (if available):"),
                        Twips::rect(180, 4800, 1905, 225), UiFonts::normal());
     m_txtSample = new LimitedLineEdit(-1, this);
     m_txtSample->setObjectName(QStringLiteral("txtSample"));
     m_txtSample->setGeometry(Twips::rect(2160, 4800, 2925, 285));
-    m_txtSample->setAccessibleName(QStringLiteral("Sample page (if available)"));
+    m_txtSample->setAccessibleName(
+        QCoreApplication::translate("frmNewTemplate", "Sample page (if available)"));
 }
 
 void frmNewTemplate::addButtons() {
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancel = new QPushButton(QCoreApplication::translate("frmNewTemplate", "Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cmdCancel->setGeometry(Twips::rect(2280, 5280, 1395, 315));
     m_cmdCancel->setAutoDefault(false);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmNewTemplate::cmdCancel_Click);
 
-    m_cmdSave = new QPushButton(QStringLiteral("Save Entry"), this);
+    m_cmdSave = new QPushButton(QCoreApplication::translate("frmNewTemplate", "Save Entry"), this);
     m_cmdSave->setObjectName(QStringLiteral("cmdSave"));
     m_cmdSave->setGeometry(Twips::rect(3660, 5280, 1395, 315));
     m_cmdSave->setAutoDefault(false);
@@ -166,7 +175,9 @@ void frmNewTemplate::Form_Load() {
     } else if (!init.ok) {
         MyScripts::reportStoreFailure(
             m_context, parent,
-            QStringLiteral("Your 'My Scripts' entries cannot be stored at the moment"), init);
+            QCoreApplication::translate("frmNewTemplate",
+                                        "Your 'My Scripts' entries cannot be stored at the moment"),
+            init);
         reported = true;
     }
     while (search) {
@@ -233,17 +244,19 @@ void frmNewTemplate::cmdSave_Click() {
     bool valid = false;
     const int slot = m_txtEntry->text().toInt(&valid);
     if (!valid) {
-        refuse(QStringLiteral("There is no Entry # to save into.  Close this window and open "
+        refuse(QCoreApplication::translate(
+            "frmNewTemplate", "There is no Entry # to save into.  Close this window and open "
                               "the entry again."));
         return;
     }
     if (slot < 0 || slot > SlotStore::SlotCount) {
-        refuse(QStringLiteral("Entry # cannot be greater than 30 or less than 0"));
+        refuse(QCoreApplication::translate("frmNewTemplate",
+                                           "Entry # cannot be greater than 30 or less than 0"));
         return;
     }
     const QString name = m_txtName->text();
     if (name.isEmpty()) {
-        refuse(QStringLiteral("Name field cannot be blank"));
+        refuse(QCoreApplication::translate("frmNewTemplate", "Name field cannot be blank"));
         return;
     }
     MyScriptSlot values = typedValues();
@@ -251,31 +264,33 @@ void frmNewTemplate::cmdSave_Click() {
     const StoreWriteResult result =
         SlotStore(*m_context.store).saveSlot(values, m_check1->isChecked());
     if (result.declined) {
-        refuse(QStringLiteral("Entry # already in use"));
+        refuse(QCoreApplication::translate("frmNewTemplate", "Entry # already in use"));
         return;
     }
     if (!result.ok) {
         // The fields stay as typed so the user can try again.
-        MyScripts::reportStoreFailure(m_context, this,
-                                      QStringLiteral("The entry could not be saved"), result);
+        MyScripts::reportStoreFailure(
+            m_context, this,
+            QCoreApplication::translate("frmNewTemplate", "The entry could not be saved"), result);
         return;
     }
 
     m_clean = values;
     m_context.main->appendRow(name);
-    m_lblSaved->setText(QStringLiteral("Changes Saved!"));
-    m_cmdCancel->setText(QStringLiteral("Close"));
+    m_lblSaved->setText(QCoreApplication::translate("frmNewTemplate", "Changes Saved!"));
+    m_cmdCancel->setText(QCoreApplication::translate("frmNewTemplate", "Close"));
     MyScripts::backupDaily(m_context);
 }
 
 void frmNewTemplate::cmdCancel_Click() {
     MyScriptSlot now = typedValues();
     now.number = m_clean.number;
-    if (now != m_clean &&
-        m_context.messages->askYesNo(this, MessageTexts::kWarningTitle,
-                                     QStringLiteral("Close without saving? The changes you made "
+    if (now != m_clean && m_context.messages->askYesNo(
+                              this, MessageTexts::kWarningTitle,
+                              QCoreApplication::translate(
+                                  "frmNewTemplate", "Close without saving? The changes you made "
                                                     "to this entry will be lost."),
-                                     MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
+                              MessageBoxes::Answer::No) != MessageBoxes::Answer::Yes)
         return;
     WindowRegistry::closeWindow(this);
     MyScripts::refreshList(m_context);

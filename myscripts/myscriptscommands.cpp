@@ -13,11 +13,10 @@
 #include "kit/messagetexts.h"
 #include "kit/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace MyScripts {
-
-const QString kAddNewRow = QStringLiteral("Add New Script...");
 
 void refreshList(AppContext& context) {
     context.main->reloadMyScripts();
@@ -46,7 +45,7 @@ void MyScriptsCommands::fillList(QListWidget* list) {
 }
 
 void MyScriptsCommands::dispatch(const QString& rowText) {
-    if (rowText == MyScripts::kAddNewRow) {
+    if (rowText == QString(MyScripts::kAddNewRow)) {
         SlotStore entries(*m_context.store);
         const bool anyFree = entries.anySlotFree();
         if (entries.readFailed()) {
@@ -55,8 +54,10 @@ void MyScriptsCommands::dispatch(const QString& rowText) {
         } else if (anyFree) {
             m_context.windows->show(QStringLiteral("frmNewTemplate"));
         } else {
-            m_context.messages->inform(m_context.main, MessageTexts::kWarningTitle,
-                                       QStringLiteral("All entry slots have been occupied!"));
+            m_context.messages->inform(
+                m_context.main, MessageTexts::kWarningTitle,
+                QCoreApplication::translate("MyScriptsCommands",
+                                            "All entry slots have been occupied!"));
         }
         return;
     }
@@ -66,11 +67,13 @@ void MyScriptsCommands::dispatch(const QString& rowText) {
 void MyScriptsCommands::clearAllEntries() {
     if (m_context.messages->askYesNo(
             m_context.main, MessageTexts::kWarningTitle,
-            QStringLiteral("Are you sure you want to clear all of your 'My Scripts' entries?"),
+            QCoreApplication::translate(
+                "MyScriptsCommands",
+                "Are you sure you want to clear all of your 'My Scripts' entries?"),
             MessageBoxes::Answer::Yes) == MessageBoxes::Answer::No)
         return;
     if (!MyScripts::backupBefore(m_context, m_context.main, QStringLiteral("clear-all"),
-                                 QStringLiteral("cleared")))
+                                 QCoreApplication::translate("MyScriptsCommands", "cleared")))
         return;
     const StoreWriteResult result = SlotStore(*m_context.store).clearAllSlots();
     if (!result.ok) {
@@ -79,10 +82,12 @@ void MyScriptsCommands::clearAllEntries() {
         if (!backups.isEmpty() && backups.first().label == QLatin1String("clear-all"))
             (void)m_context.store->relabelBackup(backups.first(),
                                                  QStringLiteral("clear-all-failed"));
-        MyScripts::reportStoreFailure(m_context, m_context.main,
-                                      QStringLiteral("Your 'My Scripts' entries could not be "
-                                                     "cleared"),
-                                      result);
+        MyScripts::reportStoreFailure(
+            m_context, m_context.main,
+            QCoreApplication::translate("MyScriptsCommands",
+                                        "Your 'My Scripts' entries could not be "
+                                        "cleared"),
+            result);
     }
     MyScripts::refreshList(m_context);
 }

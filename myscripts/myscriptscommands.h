@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kit/services.h"
+#include "kit/translatedtext.h"
 
 #include <QObject>
 
@@ -10,7 +11,9 @@ class QWidget;
 
 namespace MyScripts {
 
-extern const QString kAddNewRow;
+// The list row that adds a script.
+inline constexpr TranslatedText kAddNewRow{
+    "MyScriptsCommands", QT_TRANSLATE_NOOP("MyScriptsCommands", "Add New Script...")};
 
 // Rebuilds frmMain's list from the store and leaves "My Scripts!" selected.
 void refreshList(AppContext& context);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "myscripts/myscriptsexchange.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -43,15 +44,18 @@ ParsedFile failure(const QString& error, const QString& details = QString()) {
 ParsedFile parseTagloom(const QJsonObject& root) {
     const int version = root.value(QStringLiteral("version")).toInt(-1);
     if (version < 1)
-        return failure(QStringLiteral("The file says it holds My Scripts entries but gives no "
-                                      "format version, so it cannot be read safely."));
+        return failure(QCoreApplication::translate(
+            "MyScriptsExchange", "The file says it holds My Scripts entries but gives no "
+                                 "format version, so it cannot be read safely."));
     if (version > FormatVersion)
-        return failure(QStringLiteral("The file was made by a newer version of Tagloom "
-                                      "(format %1). Update Tagloom to import it.")
+        return failure(QCoreApplication::translate(
+                           "MyScriptsExchange", "The file was made by a newer version of Tagloom "
+                                                "(format %1). Update Tagloom to import it.")
                            .arg(version));
     const QJsonValue list = root.value(kSlots);
     if (!list.isArray())
-        return failure(QStringLiteral("The file holds no list of entries."));
+        return failure(
+            QCoreApplication::translate("MyScriptsExchange", "The file holds no list of entries."));
     ParsedFile parsed;
     parsed.ok = true;
     for (const QJsonValue& item : list.toArray()) {
@@ -95,8 +99,9 @@ ParsedFile parseSnippets(const QJsonObject& root) {
             parsed.entries.append(entry);
     }
     if (parsed.entries.isEmpty() && !root.isEmpty())
-        return failure(QStringLiteral("The file is neither a Tagloom file nor a snippets file: "
-                                      "it holds no entries that could be imported."));
+        return failure(QCoreApplication::translate(
+            "MyScriptsExchange", "The file is neither a Tagloom file nor a snippets file: "
+                                 "it holds no entries that could be imported."));
     return parsed;
 }
 
@@ -228,11 +233,15 @@ ParsedFile parse(const QByteArray& data) {
     const QJsonDocument doc = QJsonDocument::fromJson(data, &error);
     if (error.error != QJsonParseError::NoError)
         return failure(
-            QStringLiteral("The file is not a Tagloom file or a snippets file: it "
-                           "is not readable as JSON."),
-            QStringLiteral("%1 at character %2").arg(error.errorString()).arg(error.offset));
+            QCoreApplication::translate("MyScriptsExchange",
+                                        "The file is not a Tagloom file or a snippets file: it "
+                                        "is not readable as JSON."),
+            QCoreApplication::translate("MyScriptsExchange", "%1 at character %2")
+                .arg(error.errorString())
+                .arg(error.offset));
     if (!doc.isObject())
-        return failure(QStringLiteral("The file is not a Tagloom file or a snippets file."));
+        return failure(QCoreApplication::translate(
+            "MyScriptsExchange", "The file is not a Tagloom file or a snippets file."));
     const QJsonObject root = doc.object();
     if (root.value(QStringLiteral("format")).toString() == QLatin1String(FormatName))
         return parseTagloom(root);
@@ -269,24 +278,29 @@ ImportPlan planImport(const QList<MyScriptSlot>& current, const QList<MyScriptSl
 QString describe(const ImportPlan& plan) {
     QStringList parts;
     if (plan.placed.isEmpty())
-        parts.append(QStringLiteral("No entries were imported."));
+        parts.append(QCoreApplication::translate("MyScriptsExchange", "No entries were imported."));
     else if (plan.placed.size() == 1)
-        parts.append(QStringLiteral("1 entry was imported."));
+        parts.append(QCoreApplication::translate("MyScriptsExchange", "1 entry was imported."));
     else
-        parts.append(QStringLiteral("%1 entries were imported.").arg(plan.placed.size()));
+        parts.append(QCoreApplication::translate("MyScriptsExchange", "%1 entries were imported.")
+                         .arg(plan.placed.size()));
     if (!plan.renamed.isEmpty()) {
         QStringList lines;
         for (const auto& rename : plan.renamed)
-            lines.append(QStringLiteral("  \"%1\" is now \"%2\"").arg(rename.first, rename.second));
-        parts.append(QStringLiteral("Renamed because the name was already taken:\n") +
+            lines.append(QCoreApplication::translate("MyScriptsExchange", "  \"%1\" is now \"%2\"")
+                             .arg(rename.first, rename.second));
+        parts.append(QCoreApplication::translate("MyScriptsExchange",
+                                                 "Renamed because the name was already taken:\n") +
                      lines.join(QLatin1Char('\n')));
     }
     if (!plan.skipped.isEmpty()) {
         QStringList lines;
         for (const QString& name : plan.skipped)
             lines.append(QStringLiteral("  \"%1\"").arg(name));
-        parts.append(QStringLiteral("Not imported, because all 30 slots are in use (delete some "
-                                    "entries and import the file again):\n") +
+        parts.append(QCoreApplication::translate(
+                         "MyScriptsExchange",
+                         "Not imported, because all 30 slots are in use (delete some "
+                         "entries and import the file again):\n") +
                      lines.join(QLatin1Char('\n')));
     }
     return parts.join(QStringLiteral("\n\n"));

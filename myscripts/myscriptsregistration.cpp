@@ -13,6 +13,7 @@
 #include "kit/windowplacement.h"
 #include "kit/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -23,8 +24,8 @@ void registerMyScripts(AppContext& context, QObject* owner) {
     // Once the first frame is up: a store found damaged and rebuilt is announced.
     QTimer::singleShot(0, owner, [ctx] { MyScripts::announceRecovery(*ctx); });
     context.entryActions->add(
-        {QStringLiteral("&Preview"), QKeySequence(Qt::CTRL | Qt::Key_E),
-         QStringLiteral("actPreview"),
+        {QCoreApplication::translate("MyScriptsRegistration", "&Preview"),
+         QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("actPreview"),
          [ctx](const EntryRef& ref, QWidget* origin) {
              // Put together without the web tools, there is nothing to preview in.
              if (!ctx->preview.isSet() || ref.slot <= 0)

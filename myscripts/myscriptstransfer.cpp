@@ -14,6 +14,7 @@
 #include "kit/hubwindow.h"
 #include "kit/messagetexts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -25,28 +26,31 @@ namespace {
 
 const QString kClearAllLabel = QStringLiteral("clear-all");
 const QString kUndoneLabel = QStringLiteral("clear-all-undone");
-const QString kTitle = QStringLiteral("My Scripts");
+const TranslatedText kTitle{"MyScriptsTransfer",
+                            QT_TRANSLATE_NOOP("MyScriptsTransfer", "My Scripts")};
 // Far above 30 entries of any sensible size; a larger file is not ours.
 constexpr qint64 kImportLimit = 256 * 1024 * 1024;
 
 QString labelText(const QString& label) {
     if (label == kClearAllLabel)
-        return QStringLiteral("before Clear All");
+        return QCoreApplication::translate("MyScriptsTransfer", "before Clear All");
     if (label == kUndoneLabel)
-        return QStringLiteral("before Clear All, undone");
+        return QCoreApplication::translate("MyScriptsTransfer", "before Clear All, undone");
     if (label == QLatin1String("clear-all-failed"))
-        return QStringLiteral("before a Clear All that did not happen");
+        return QCoreApplication::translate("MyScriptsTransfer",
+                                           "before a Clear All that did not happen");
     if (label == QLatin1String("import"))
-        return QStringLiteral("before an import");
+        return QCoreApplication::translate("MyScriptsTransfer", "before an import");
     if (label == QLatin1String("restore"))
-        return QStringLiteral("before a restore");
+        return QCoreApplication::translate("MyScriptsTransfer", "before a restore");
     if (label == QLatin1String("daily"))
-        return QStringLiteral("daily");
+        return QCoreApplication::translate("MyScriptsTransfer", "daily");
     return label;
 }
 
 QString entriesText(int n) {
-    return n == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(n);
+    return n == 1 ? QCoreApplication::translate("MyScriptsTransfer", "1 entry")
+                  : QCoreApplication::translate("MyScriptsTransfer", "%1 entries").arg(n);
 }
 
 QString documentsFolder() {
@@ -78,9 +82,11 @@ bool backupBefore(AppContext& context, QWidget* parent, const QString& label,
         return true;
     context.messages->report(
         parent, MessageTexts::kErrorTitle,
-        QStringLiteral("Nothing was %1: Tagloom keeps a copy of your My Scripts before such "
-                       "a change, and the copy could not be made.\n\nCheck that the disk is "
-                       "not full and that you may write to the folder %2, then try again.")
+        QCoreApplication::translate(
+            "MyScriptsTransfer",
+            "Nothing was %1: Tagloom keeps a copy of your My Scripts before such "
+            "a change, and the copy could not be made.\n\nCheck that the disk is "
+            "not full and that you may write to the folder %2, then try again.")
             .arg(change, QDir::toNativeSeparators(context.store->backupFolder())),
         storeDetails(context, context.store->lastError()));
     return false;
@@ -103,9 +109,10 @@ void undoClearAll(AppContext& context) {
         return b.label == kClearAllLabel;
     });
     if (it == all.end()) {
-        context.messages->inform(context.main, kTitle,
-                                 QStringLiteral("There is no Clear All to undo."),
-                                 MessageBoxes::Icon::Information);
+        context.messages->inform(
+            context.main, kTitle,
+            QCoreApplication::translate("MyScriptsTransfer", "There is no Clear All to undo."),
+            MessageBoxes::Icon::Information);
         return;
     }
     const std::unique_ptr<SettingsStore> copy = context.store->openBackup(*it);
@@ -145,24 +152,33 @@ void undoClearAll(AppContext& context) {
     }
     const StoreWriteResult result = SlotStore(*context.store).writeSlots(back, true);
     if (!result.ok) {
-        reportStoreFailure(context, context.main,
-                           QStringLiteral("Your entries could not be restored"), result);
+        reportStoreFailure(
+            context, context.main,
+            QCoreApplication::translate("MyScriptsTransfer", "Your entries could not be restored"),
+            result);
         return;
     }
     if (result.declined) {
-        context.messages->inform(context.main, kTitle,
-                                 QStringLiteral("Your entries changed while Clear All was being "
-                                                "undone, so nothing was restored. Try again."),
-                                 MessageBoxes::Icon::Warning);
+        context.messages->inform(
+            context.main, kTitle,
+            QCoreApplication::translate("MyScriptsTransfer",
+                                        "Your entries changed while Clear All was being "
+                                        "undone, so nothing was restored. Try again."),
+            MessageBoxes::Icon::Warning);
         return;
     }
     (void)context.store->relabelBackup(*it, kUndoneLabel);
     refreshList(context);
-    QString text = QStringLiteral("Clear All was undone: %1 restored.")
-                       .arg(back.size() == 1 ? QStringLiteral("1 entry was")
-                                             : QStringLiteral("%1 entries were").arg(back.size()));
+    QString text =
+        QCoreApplication::translate("MyScriptsTransfer", "Clear All was undone: %1 restored.")
+            .arg(back.size() == 1
+                     ? QCoreApplication::translate("MyScriptsTransfer", "1 entry was")
+                     : QCoreApplication::translate("MyScriptsTransfer", "%1 entries were")
+                           .arg(back.size()));
     if (!left.isEmpty())
-        text += QStringLiteral("\n\nThese did not fit, because all 30 slots are in use:\n  ") +
+        text += QCoreApplication::translate(
+                    "MyScriptsTransfer",
+                    "\n\nThese did not fit, because all 30 slots are in use:\n  ") +
                 left.join(QStringLiteral("\n  "));
     context.messages->inform(context.main, kTitle, text, MessageBoxes::Icon::Information);
 }
@@ -172,9 +188,11 @@ void restoreFromBackup(AppContext& context) {
     if (all.isEmpty()) {
         context.messages->inform(
             context.main, kTitle,
-            QStringLiteral("There are no backups yet. Tagloom makes one before Clear All, "
-                           "before an import and once a day when you save an entry; they are "
-                           "kept in %1.")
+            QCoreApplication::translate(
+                "MyScriptsTransfer",
+                "There are no backups yet. Tagloom makes one before Clear All, "
+                "before an import and once a day when you save an entry; they are "
+                "kept in %1.")
                 .arg(QDir::toNativeSeparators(context.store->backupFolder())),
             MessageBoxes::Icon::Information);
         return;
@@ -192,27 +210,35 @@ void restoreFromBackup(AppContext& context) {
                 count = used;
         }
         counts.append(count);
-        line += count < 0 ? QStringLiteral(" - cannot be read")
-                          : QStringLiteral(" - ") + entriesText(count);
+        line += count < 0
+                    ? QCoreApplication::translate("MyScriptsTransfer", " - cannot be read")
+                    : QCoreApplication::translate("MyScriptsTransfer", " - ") + entriesText(count);
         line += QStringLiteral(" (%1)").arg(labelText(backup.label));
         items.append(line);
     }
     const int picked = context.messages->choose(
-        context.main, QStringLiteral("Restore My Scripts from Backup"),
-        QStringLiteral("Choose the backup to restore, newest first:"), items);
+        context.main,
+        QCoreApplication::translate("MyScriptsTransfer", "Restore My Scripts from Backup"),
+        QCoreApplication::translate("MyScriptsTransfer",
+                                    "Choose the backup to restore, newest first:"),
+        items);
     if (picked < 0 || picked >= all.size())
         return;
     if (counts.at(picked) < 0) {
-        context.messages->inform(context.main, MessageTexts::kErrorTitle,
-                                 QStringLiteral("That backup cannot be read, so it cannot be "
-                                                "restored. Choose another one."),
-                                 MessageBoxes::Icon::Warning);
+        context.messages->inform(
+            context.main, MessageTexts::kErrorTitle,
+            QCoreApplication::translate("MyScriptsTransfer",
+                                        "That backup cannot be read, so it cannot be "
+                                        "restored. Choose another one."),
+            MessageBoxes::Icon::Warning);
         return;
     }
     if (context.messages->askYesNo(
             context.main, kTitle,
-            QStringLiteral("Replace all of your current My Scripts entries with the %1 in the "
-                           "backup of %2?\n\nA backup of your current entries is made first.")
+            QCoreApplication::translate(
+                "MyScriptsTransfer",
+                "Replace all of your current My Scripts entries with the %1 in the "
+                "backup of %2?\n\nA backup of your current entries is made first.")
                 .arg(entriesText(counts.at(picked)),
                      all.at(picked).made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
             MessageBoxes::Answer::No, MessageBoxes::Icon::Question) != MessageBoxes::Answer::Yes)
@@ -221,28 +247,34 @@ void restoreFromBackup(AppContext& context) {
     QList<MyScriptSlot> entries;
     if (!copy || !readAll(context, context.main, *copy, &entries))
         return;
-    if (!backupBefore(context, context.main, QStringLiteral("restore"), QStringLiteral("restored")))
+    if (!backupBefore(context, context.main, QStringLiteral("restore"),
+                      QCoreApplication::translate("MyScriptsTransfer", "restored")))
         return;
     const StoreWriteResult result = SlotStore(*context.store).writeSlots(entries, false);
     if (!result.ok) {
-        reportStoreFailure(context, context.main,
-                           QStringLiteral("Your entries could not be restored"), result);
+        reportStoreFailure(
+            context, context.main,
+            QCoreApplication::translate("MyScriptsTransfer", "Your entries could not be restored"),
+            result);
         return;
     }
     refreshList(context);
     context.messages->inform(
         context.main, kTitle,
-        QStringLiteral("Your My Scripts were restored: %1.").arg(entriesText(counts.at(picked))),
+        QCoreApplication::translate("MyScriptsTransfer", "Your My Scripts were restored: %1.")
+            .arg(entriesText(counts.at(picked))),
         MessageBoxes::Icon::Information);
 }
 
 void exportEntries(AppContext& context) {
     const int format = context.messages->choose(
-        context.main, QStringLiteral("Export My Scripts"),
-        QStringLiteral("Export your My Scripts entries as:"),
-        {QStringLiteral("A Tagloom file, to import again later (.json)"),
-         QStringLiteral("A snippets file for code editors (.code-snippets)"),
-         QStringLiteral("A folder of web pages, one per entry")});
+        context.main, QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts"),
+        QCoreApplication::translate("MyScriptsTransfer", "Export your My Scripts entries as:"),
+        {QCoreApplication::translate("MyScriptsTransfer",
+                                     "A Tagloom file, to import again later (.json)"),
+         QCoreApplication::translate("MyScriptsTransfer",
+                                     "A snippets file for code editors (.code-snippets)"),
+         QCoreApplication::translate("MyScriptsTransfer", "A folder of web pages, one per entry")});
     if (format < 0)
         return;
     QList<MyScriptSlot> entries;
@@ -252,7 +284,9 @@ void exportEntries(AppContext& context) {
     QString where;
     if (format == 2) {
         where = context.messages->chooseFolder(
-            context.main, QStringLiteral("Export My Scripts to a Folder"), documentsFolder());
+            context.main,
+            QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts to a Folder"),
+            documentsFolder());
         if (where.isEmpty())
             return;
         const QDir folder(where);
@@ -269,12 +303,13 @@ void exportEntries(AppContext& context) {
     } else {
         const bool tagloom = format == 0;
         where = context.messages->chooseFileToSave(
-            context.main, QStringLiteral("Export My Scripts"),
+            context.main, QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts"),
             QDir(documentsFolder())
                 .filePath(tagloom ? QStringLiteral("My Scripts.json")
                                   : QStringLiteral("My Scripts.code-snippets")),
-            tagloom ? QStringLiteral("Tagloom files (*.json)")
-                    : QStringLiteral("Snippets files (*.code-snippets)"));
+            tagloom ? QCoreApplication::translate("MyScriptsTransfer", "Tagloom files (*.json)")
+                    : QCoreApplication::translate("MyScriptsTransfer",
+                                                  "Snippets files (*.code-snippets)"));
         if (where.isEmpty())
             return;
         UserFiles::write(where,
@@ -283,43 +318,54 @@ void exportEntries(AppContext& context) {
                          &error);
     }
     if (!error.isEmpty()) {
-        reportFileFailure(context,
-                          QStringLiteral("Your My Scripts could not be exported to %1. Check "
-                                         "that the disk is not full and that you may write "
-                                         "there, then try again.")
-                              .arg(QDir::toNativeSeparators(where)),
-                          error);
+        reportFileFailure(
+            context,
+            QCoreApplication::translate("MyScriptsTransfer",
+                                        "Your My Scripts could not be exported to %1. Check "
+                                        "that the disk is not full and that you may write "
+                                        "there, then try again.")
+                .arg(QDir::toNativeSeparators(where)),
+            error);
         return;
     }
     int used = 0;
     for (const MyScriptSlot& slot : entries)
         used += !slot.name.isEmpty();
-    context.messages->inform(context.main, kTitle,
-                             QStringLiteral("%1 exported to %2.")
-                                 .arg(used == 1 ? QStringLiteral("1 entry was")
-                                                : QStringLiteral("%1 entries were").arg(used),
-                                      QDir::toNativeSeparators(where)),
-                             MessageBoxes::Icon::Information);
+    context.messages->inform(
+        context.main, kTitle,
+        QCoreApplication::translate("MyScriptsTransfer", "%1 exported to %2.")
+            .arg(
+                used == 1
+                    ? QCoreApplication::translate("MyScriptsTransfer", "1 entry was")
+                    : QCoreApplication::translate("MyScriptsTransfer", "%1 entries were").arg(used),
+                QDir::toNativeSeparators(where)),
+        MessageBoxes::Icon::Information);
 }
 
 void importEntries(AppContext& context) {
     const QString path = context.messages->chooseFileToOpen(
-        context.main, QStringLiteral("Import My Scripts"), documentsFolder(),
-        QStringLiteral("Tagloom and snippets files (*.json *.code-snippets);;All files (*)"));
+        context.main, QCoreApplication::translate("MyScriptsTransfer", "Import My Scripts"),
+        documentsFolder(),
+        QCoreApplication::translate(
+            "MyScriptsTransfer",
+            "Tagloom and snippets files (*.json *.code-snippets);;All files (*)"));
     if (path.isEmpty())
         return;
     QByteArray data;
     QString error;
     if (!UserFiles::read(path, kImportLimit, &data, &error)) {
         reportFileFailure(context,
-                          QStringLiteral("%1 could not be read, so nothing was imported.")
+                          QCoreApplication::translate(
+                              "MyScriptsTransfer", "%1 could not be read, so nothing was imported.")
                               .arg(QDir::toNativeSeparators(path)),
                           error);
         return;
     }
     const MyScriptsExchange::ParsedFile parsed = MyScriptsExchange::parse(data);
     if (!parsed.ok) {
-        reportFileFailure(context, parsed.error + QStringLiteral("\n\nNothing was imported."),
+        reportFileFailure(context,
+                          parsed.error + QCoreApplication::translate("MyScriptsTransfer",
+                                                                     "\n\nNothing was imported."),
                           parsed.details);
         return;
     }
@@ -330,25 +376,30 @@ void importEntries(AppContext& context) {
         MyScriptsExchange::planImport(current, parsed.entries);
     if (!plan.placed.isEmpty()) {
         if (!backupBefore(context, context.main, QStringLiteral("import"),
-                          QStringLiteral("imported")))
+                          QCoreApplication::translate("MyScriptsTransfer", "imported")))
             return;
         const StoreWriteResult result = SlotStore(*context.store).writeSlots(plan.placed, true);
         if (!result.ok) {
             reportStoreFailure(context, context.main,
-                               QStringLiteral("The entries could not be imported"), result);
+                               QCoreApplication::translate("MyScriptsTransfer",
+                                                           "The entries could not be imported"),
+                               result);
             return;
         }
         if (result.declined) {
-            context.messages->inform(context.main, kTitle,
-                                     QStringLiteral("Your entries changed while the import was "
-                                                    "being prepared, so nothing was imported. "
-                                                    "Try again."),
-                                     MessageBoxes::Icon::Warning);
+            context.messages->inform(
+                context.main, kTitle,
+                QCoreApplication::translate("MyScriptsTransfer",
+                                            "Your entries changed while the import was "
+                                            "being prepared, so nothing was imported. "
+                                            "Try again."),
+                MessageBoxes::Icon::Warning);
             return;
         }
         refreshList(context);
     }
-    context.messages->inform(context.main, QStringLiteral("Import My Scripts"),
+    context.messages->inform(context.main,
+                             QCoreApplication::translate("MyScriptsTransfer", "Import My Scripts"),
                              MyScriptsExchange::describe(plan), MessageBoxes::Icon::Information);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +43,8 @@ int primaryCode(const QSqlError& error) {
 
 QString errorText(const QSqlError& error) {
     const QString text = error.text().trimmed();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+    return text.isEmpty() ? QCoreApplication::translate("SqliteSettingsStore", "unknown error")
+                          : text;
 }
 
 // A connection of its own for one-off work on another file; removed when it goes.
@@ -284,7 +286,9 @@ bool SqliteSettingsStore::checkFirstOpening() const {
         return true;
     }
     if (info.isDir())
-        return setAside(QStringLiteral("%1 is a folder, not a settings file.").arg(m_path));
+        return setAside(QCoreApplication::translate("SqliteSettingsStore",
+                                                    "%1 is a folder, not a settings file.")
+                            .arg(m_path));
 
     QString problems;
     {
@@ -330,7 +334,9 @@ bool SqliteSettingsStore::setAside(const QString& reason) const {
     if (info.isDir()) {
         // A folder cannot be copied in one step; moving it keeps every byte just the same.
         if (!QDir().rename(m_path, aside)) {
-            m_lastError = QStringLiteral("could not move %1 aside").arg(m_path);
+            m_lastError =
+                QCoreApplication::translate("SqliteSettingsStore", "could not move %1 aside")
+                    .arg(m_path);
             return false;
         }
         m_recovery = Recovery{aside, 0, reason};
@@ -342,7 +348,9 @@ bool SqliteSettingsStore::setAside(const QString& reason) const {
     const bool haveWal = QFileInfo::exists(wal);
     if (!QFile::copy(m_path, aside) ||
         (haveWal && !QFile::copy(wal, aside + QStringLiteral("-wal")))) {
-        m_lastError = QStringLiteral("the damaged store could not be copied to %1").arg(aside);
+        m_lastError = QCoreApplication::translate("SqliteSettingsStore",
+                                                  "the damaged store could not be copied to %1")
+                          .arg(aside);
         QFile::remove(aside);
         return false;
     }
@@ -361,13 +369,17 @@ bool SqliteSettingsStore::setAside(const QString& reason) const {
     QString error;
     if (!writeFreshStore(fresh, rows, &error)) {
         QFile::remove(fresh);
-        m_lastError = QStringLiteral("a fresh store could not be made: %1").arg(error);
+        m_lastError = QCoreApplication::translate("SqliteSettingsStore",
+                                                  "a fresh store could not be made: %1")
+                          .arg(error);
         return false;
     }
     for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
         QFile::remove(m_path + suffix);
     if (!QFile::rename(fresh, m_path)) {
-        m_lastError = QStringLiteral("the fresh store could not be put in place of %1").arg(m_path);
+        m_lastError = QCoreApplication::translate("SqliteSettingsStore",
+                                                  "the fresh store could not be put in place of %1")
+                          .arg(m_path);
         return false;
     }
     m_recovery = Recovery{aside, int(rows.size()), reason};
@@ -416,7 +428,8 @@ bool SqliteSettingsStore::write(const QString& section, const QString& key, cons
         return outcome == Outcome::Done && ok;
     }
     if (m_mode == Mode::ReadOnlyCopy) {
-        m_lastError = QStringLiteral("a backup is never written to");
+        m_lastError =
+            QCoreApplication::translate("SqliteSettingsStore", "a backup is never written to");
         m_abort = true;
         return false;
     }
@@ -489,7 +502,9 @@ bool SqliteSettingsStore::makeBackup(const QString& label) {
     const QString folder = backupFolder();
     if (!QDir().mkpath(folder)) {
         m_busy = false;
-        m_lastError = QStringLiteral("the folder %1 could not be made").arg(folder);
+        m_lastError =
+            QCoreApplication::translate("SqliteSettingsStore", "the folder %1 could not be made")
+                .arg(folder);
         return false;
     }
     QString name = QStringLiteral("settings-") +
@@ -498,7 +513,8 @@ bool SqliteSettingsStore::makeBackup(const QString& label) {
         name += QLatin1Char('-') + label;
     const QString target = folder + QLatin1Char('/') + name + QStringLiteral(".sqlite");
     if (QFileInfo::exists(target)) {
-        m_lastError = QStringLiteral("%1 already exists").arg(target);
+        m_lastError =
+            QCoreApplication::translate("SqliteSettingsStore", "%1 already exists").arg(target);
         return false;
     }
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
@@ -548,7 +564,8 @@ bool SqliteSettingsStore::relabelBackup(const Backup& backup, const QString& lab
         name += QLatin1Char('-') + label;
     name += QStringLiteral(".sqlite");
     if (!QFile::rename(backup.path, info.dir().filePath(name))) {
-        m_lastError = QStringLiteral("%1 could not be renamed").arg(backup.path);
+        m_lastError = QCoreApplication::translate("SqliteSettingsStore", "%1 could not be renamed")
+                          .arg(backup.path);
         return false;
     }
     return true;

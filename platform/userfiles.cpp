@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/userfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +25,8 @@ bool read(const QString& path, qint64 maxBytes, QByteArray* data, QString* error
         return false;
     }
     if (file.size() > maxBytes) {
-        *error = QStringLiteral("the file is larger than %1 bytes").arg(maxBytes);
+        *error = QCoreApplication::translate("UserFiles", "the file is larger than %1 bytes")
+                     .arg(maxBytes);
         return false;
     }
     *data = file.readAll();
@@ -38,7 +40,8 @@ bool read(const QString& path, qint64 maxBytes, QByteArray* data, QString* error
 bool makeFolder(const QString& path, QString* error) {
     if (QDir().mkpath(path))
         return true;
-    *error = QStringLiteral("the folder %1 could not be made").arg(QDir::toNativeSeparators(path));
+    *error = QCoreApplication::translate("UserFiles", "the folder %1 could not be made")
+                 .arg(QDir::toNativeSeparators(path));
     return false;
 }
 

@@ -26,19 +26,12 @@
 #include <QPushButton>
 #include <QShortcut>
 
-namespace {
-
-const QString kSkinFailure =
-    QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!");
-
-} // namespace
-
 frmMain::frmMain(AppContext& context, QWidget* parent)
     : HubWindow(parent)
     , m_context(context)
     , m_skin(QStringLiteral(":/assets/skins/skin1.png")) {
     setObjectName(QStringLiteral("frmMain"));
-    setAccessibleName(QStringLiteral("Scripts by category"));
+    setAccessibleName(QCoreApplication::translate("frmMain", "Scripts by category"));
     setFixedSize(designedClientSize());
     setAutoFillBackground(false);
     buildControls();
@@ -64,7 +57,7 @@ void frmMain::buildControls() {
     m_list1->setUniformItemSizes(true);
     m_list1->viewport()->installEventFilter(this);
     m_list1->installEventFilter(this);
-    m_list1->setAccessibleName(QStringLiteral("Scripts"));
+    m_list1->setAccessibleName(QCoreApplication::translate("frmMain", "Scripts"));
 
     m_cmbCategories = new QComboBox(this);
     m_cmbCategories->setObjectName(QStringLiteral("CmbCategories"));
@@ -77,19 +70,21 @@ void frmMain::buildControls() {
         QStringLiteral("QComboBox { background: white; }"
                        "QComboBox QAbstractItemView { background: white; color: black;"
                        " selection-background-color: rgb(0,0,128); selection-color: white; }"));
-    m_cmbCategories->setAccessibleName(QStringLiteral("Categories"));
+    m_cmbCategories->setAccessibleName(QCoreApplication::translate("frmMain", "Categories"));
     for (int i = 0; i < CatalogueIndex::categoryCount(); ++i)
         m_cmbCategories->addItem(CatalogueIndex::category(i).caption);
     m_cmbCategories->setCurrentIndex(-1);
     connect(m_cmbCategories, &QComboBox::currentIndexChanged, this, &frmMain::CmbCategories_Click);
 
-    m_command1 = new QPushButton(QStringLiteral("Cool Web Elements For Your Web Site!"), this);
+    m_command1 = new QPushButton(
+        QCoreApplication::translate("frmMain", "Cool Web Elements For Your Web Site!"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(Twips::rect(660, 3960, 4005, 315));
     m_command1->setStyleSheet(ButtonStyle::classicGrey());
     connect(m_command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
 
-    m_cmdbrowser = new QPushButton(QStringLiteral("Tagloom Quick Web Browser"), this);
+    m_cmdbrowser =
+        new QPushButton(QCoreApplication::translate("frmMain", "Tagloom Quick Web Browser"), this);
     m_cmdbrowser->setObjectName(QStringLiteral("cmdbrowser"));
     m_cmdbrowser->setGeometry(Twips::rect(660, 4320, 4005, 315));
     m_cmdbrowser->setStyleSheet(ButtonStyle::classicGrey());
@@ -125,63 +120,65 @@ void frmMain::buildMenus() {
     };
     auto skin = [this](int n) { return [this, n] { m_context.skins->chooseSkin(n); }; };
 
-    QMenu* mnuMain = m_menuBar->addMenu(QStringLiteral("&Main"));
+    QMenu* mnuMain = m_menuBar->addMenu(QCoreApplication::translate("frmMain", "&Main"));
     mnuMain->setObjectName(QStringLiteral("mnuMain"));
-    addItem(mnuMain, "mnuOverview", QStringLiteral("&Program Overview"),
+    addItem(mnuMain, "mnuOverview", QCoreApplication::translate("frmMain", "&Program Overview"),
             [this] { showWindow(QStringLiteral("frmProg")); });
-    addItem(mnuMain, "mnuNew", QStringLiteral("&New in this Version"),
+    addItem(mnuMain, "mnuNew", QCoreApplication::translate("frmMain", "&New in this Version"),
             [this] { showWindow(QStringLiteral("frmAboutMe")); });
     addLine(mnuMain, "mnuline4");
-    addItem(mnuMain, "mnuMyScripts", QStringLiteral("&My Scripts!"),
+    addItem(mnuMain, "mnuMyScripts", QCoreApplication::translate("frmMain", "&My Scripts!"),
             [this] { m_cmbCategories->setCurrentIndex(MyScriptsCategory); });
     const auto myScripts = [this](void (MyScriptsService::*command)()) {
         return [this, command] { (m_context.myScripts->*command)(); };
     };
-    addItem(mnuMain, "mnuClearAll", QStringLiteral("&Clear All Entries"),
+    addItem(mnuMain, "mnuClearAll", QCoreApplication::translate("frmMain", "&Clear All Entries"),
             myScripts(&MyScriptsService::clearAllEntries));
-    addItem(mnuMain, "mnuUndoClearAll", QStringLiteral("&Undo Clear All"),
+    addItem(mnuMain, "mnuUndoClearAll", QCoreApplication::translate("frmMain", "&Undo Clear All"),
             myScripts(&MyScriptsService::undoClearAll));
     addLine(mnuMain, "mnuLineTransfer");
-    addItem(mnuMain, "mnuExport", QStringLiteral("E&xport My Scripts..."),
+    addItem(mnuMain, "mnuExport", QCoreApplication::translate("frmMain", "E&xport My Scripts..."),
             myScripts(&MyScriptsService::exportEntries));
-    addItem(mnuMain, "mnuImport", QStringLiteral("&Import My Scripts..."),
+    addItem(mnuMain, "mnuImport", QCoreApplication::translate("frmMain", "&Import My Scripts..."),
             myScripts(&MyScriptsService::importEntries));
-    addItem(mnuMain, "mnuRestore", QStringLiteral("&Restore My Scripts from Backup..."),
+    addItem(mnuMain, "mnuRestore",
+            QCoreApplication::translate("frmMain", "&Restore My Scripts from Backup..."),
             myScripts(&MyScriptsService::restoreFromBackup));
     addLine(mnuMain, "mnuline3");
-    addItem(mnuMain, "mnuExit", QStringLiteral("&Exit"), [] { AppLifecycle::endProgram(); });
+    addItem(mnuMain, "mnuExit", QCoreApplication::translate("frmMain", "&Exit"),
+            [] { AppLifecycle::endProgram(); });
 
-    QMenu* mnuTools = m_menuBar->addMenu(QStringLiteral("&Tools"));
+    QMenu* mnuTools = m_menuBar->addMenu(QCoreApplication::translate("frmMain", "&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    QMenu* mnuSkin = mnuTools->addMenu(QStringLiteral("&Skin Chooser"));
+    QMenu* mnuSkin = mnuTools->addMenu(QCoreApplication::translate("frmMain", "&Skin Chooser"));
     mnuSkin->setObjectName(QStringLiteral("mnuSkin"));
-    addItem(mnuSkin, "mnuSkin1", QStringLiteral("&Default Skin"), skin(1));
-    addItem(mnuSkin, "mnuSkin2", QStringLiteral("&Light Wave"), skin(2));
-    addItem(mnuSkin, "mnuSkin3", QStringLiteral("&Horizon Blue"), skin(3));
-    addItem(mnuSkin, "mnuSkin5", QStringLiteral("&Battle Field"), skin(5));
-    addItem(mnuSkin, "mnuSkin4", QStringLiteral("&Animal Farm"), skin(4));
+    addItem(mnuSkin, "mnuSkin1", QCoreApplication::translate("frmMain", "&Default Skin"), skin(1));
+    addItem(mnuSkin, "mnuSkin2", QCoreApplication::translate("frmMain", "&Light Wave"), skin(2));
+    addItem(mnuSkin, "mnuSkin3", QCoreApplication::translate("frmMain", "&Horizon Blue"), skin(3));
+    addItem(mnuSkin, "mnuSkin5", QCoreApplication::translate("frmMain", "&Battle Field"), skin(5));
+    addItem(mnuSkin, "mnuSkin4", QCoreApplication::translate("frmMain", "&Animal Farm"), skin(4));
     addLine(mnuTools, "mnuLine2");
-    addItem(mnuTools, "mnuElements", QStringLiteral("&Web Elements"),
+    addItem(mnuTools, "mnuElements", QCoreApplication::translate("frmMain", "&Web Elements"),
             [this] { showWindow(QStringLiteral("frmWE")); });
-    addItem(mnuTools, "mnuBrowser", QStringLiteral("&Quick Browser"),
+    addItem(mnuTools, "mnuBrowser", QCoreApplication::translate("frmMain", "&Quick Browser"),
             [this] { showWindow(QStringLiteral("frmBrowser")); });
     addLine(mnuTools, "mnuLineFind");
-    addItem(mnuTools, "mnuFindScript", QStringLiteral("&Find Script..."), [this] {
-        showWindow(QStringLiteral("frmFindScript"));
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    addItem(mnuTools, "mnuFindScript", QCoreApplication::translate("frmMain", "&Find Script..."),
+            [this] { showWindow(QStringLiteral("frmFindScript")); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     auto* findShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     findShortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(findShortcut, &QShortcut::activated, this,
             [this] { showWindow(QStringLiteral("frmFindScript")); });
 
-    QMenu* mnuHelp = m_menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = m_menuBar->addMenu(QCoreApplication::translate("frmMain", "&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(mnuHelp, "mnuGeneral", QStringLiteral("&General Help"),
+    addItem(mnuHelp, "mnuGeneral", QCoreApplication::translate("frmMain", "&General Help"),
             [this] { showWindow(QStringLiteral("frmHelp")); });
-    addItem(mnuHelp, "mnuBeginners", QStringLiteral("&Help for Beginners"),
+    addItem(mnuHelp, "mnuBeginners", QCoreApplication::translate("frmMain", "&Help for Beginners"),
             [this] { showWindow(QStringLiteral("frmBegin")); });
     addLine(mnuHelp, "mnuline");
-    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About"),
+    addItem(mnuHelp, "mnuAbout", QCoreApplication::translate("frmMain", "&About"),
             [this] { showWindow(QStringLiteral("frmAbout")); });
 }
 
@@ -228,7 +225,7 @@ void frmMain::Form_Load() {
         ok = false;
     }
     if (!ok)
-        m_context.messages->inform(this, MessageTexts::kErrorTitle, kSkinFailure,
+        m_context.messages->inform(this, MessageTexts::kErrorTitle, MessageTexts::kSkinFailure,
                                    MessageBoxes::Icon::Warning);
     m_list1->setFocus();
 }
@@ -288,7 +285,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         QCoreApplication::sendEvent(watched, event);
         m_list1->viewport()->installEventFilter(this);
         m_list1->installEventFilter(this);
-        m_list1->setAccessibleName(QStringLiteral("Scripts"));
+        m_list1->setAccessibleName(QCoreApplication::translate("frmMain", "Scripts"));
         List1_DblClick();
         return true;
     }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,7 +23,7 @@ MDIFormMain::MDIFormMain(AppContext& context, QWidget* parent)
     : QMainWindow(parent)
     , m_context(context) {
     setObjectName(QStringLiteral("MDIFormMain"));
-    setWindowTitle(QStringLiteral("Tagloom v2.0"));
+    setWindowTitle(QCoreApplication::translate("MDIFormMain", "Tagloom v2.0"));
     // The program's icon comes from the application (tagloomMain), decoded once.
 
     m_mdiArea = new QMdiArea(this);

@@ -8,6 +8,7 @@
 #include "platform/settingsstore.h"
 #include "platform/shellopen.h"
 #include "platform/systemregistry.h"
+#include "platform/translations.h"
 #include "platform/uifonts.h"
 
 #include "shell/application.h"
@@ -39,6 +40,7 @@ int tagloomMain(int argc, char* argv[], const std::function<void(Application&)>&
     QApplication::setOrganizationName(QStringLiteral("Tagloom"));
     QApplication::setWindowIcon(programIcon());
     UiFonts::install();
+    Translations::install(QLocale(), Translations::folder());
 
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
     DesktopShellOpener shell;

@@ -10,8 +10,8 @@
 #include "kit/appcontext.h"
 #include "kit/messagetexts.h"
 
-const QString Skins::kFailure =
-    QStringLiteral("Cannot load skin.  See the Tagloom FAQ page for instructions!");
+#include <QCoreApplication>
+
 const QString Skins::kSection = QStringLiteral("Skin");
 const QString Skins::kKey = QStringLiteral("Value");
 
@@ -63,16 +63,17 @@ void Skins::chooseSkin(int skin) {
     }
     if (!applied) {
         // The previous choice stays in the store.
-        m_context.messages->inform(parent, MessageTexts::kErrorTitle, kFailure,
+        m_context.messages->inform(parent, MessageTexts::kErrorTitle, MessageTexts::kSkinFailure,
                                    MessageBoxes::Icon::Warning);
         return;
     }
     if (!m_context.store->write(kSection, kKey, QString::number(skin))) {
-        QString text = QStringLiteral("The skin is shown, but it could not be remembered for the "
-                                      "next start: the settings store refused to write it.");
+        QString text = QCoreApplication::translate(
+            "Skins", "The skin is shown, but it could not be remembered for the "
+                     "next start: the settings store refused to write it.");
         const QString reason = m_context.store->lastError().trimmed();
         if (!reason.isEmpty())
-            text += QStringLiteral("\n\nReason: ") + reason;
+            text += QCoreApplication::translate("Skins", "\n\nReason: ") + reason;
         m_context.messages->inform(parent, MessageTexts::kErrorTitle, text,
                                    MessageBoxes::Icon::Warning);
     }

@@ -16,7 +16,6 @@ struct AppContext;
 class Skins final : public QObject, public SkinService {
     Q_OBJECT
 public:
-    static const QString kFailure;
     static const QString kSection;
     static const QString kKey;
 

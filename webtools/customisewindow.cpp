@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -41,7 +42,7 @@ QIcon swatch(const QColor& colour) {
 }
 
 void paintColourButton(QPushButton* button, const QString& colour) {
-    button->setText(colour + QStringLiteral("  Choose..."));
+    button->setText(colour + QCoreApplication::translate("CustomiseWindow", "  Choose..."));
     button->setIcon(swatch(QColor(colour)));
 }
 
@@ -61,7 +62,8 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
     , m_siteFolder(siteFolder)
     , m_preview(preview) {
     setObjectName(QStringLiteral("frmCustomise"));
-    setWindowTitle(QStringLiteral("Customise - %1").arg(entry.title));
+    setWindowTitle(
+        QCoreApplication::translate("CustomiseWindow", "Customise - %1").arg(entry.title));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(1180, 760);
 
@@ -83,16 +85,20 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
     auto* intro = new QLabel(settingsPart);
     intro->setWordWrap(true);
     if (m_entry.settings().isEmpty())
-        intro->setText(QStringLiteral("This script has no settings to change."));
+        intro->setText(QCoreApplication::translate("CustomiseWindow",
+                                                   "This script has no settings to change."));
     else
-        intro->setText(QStringLiteral("Change the settings of \"%1\"; the code below and the "
-                                      "preview follow.")
-                           .arg(entry.title));
+        intro->setText(
+            QCoreApplication::translate("CustomiseWindow",
+                                        "Change the settings of \"%1\"; the code below and the "
+                                        "preview follow.")
+                .arg(entry.title));
     settingsLayout->addWidget(intro);
     if (!m_entry.errors().isEmpty()) {
-        auto* problems = new QLabel(QStringLiteral("Some settings cannot be offered: %1")
-                                        .arg(m_entry.errors().join(QStringLiteral("; "))),
-                                    settingsPart);
+        auto* problems = new QLabel(
+            QCoreApplication::translate("CustomiseWindow", "Some settings cannot be offered: %1")
+                .arg(m_entry.errors().join(QStringLiteral("; "))),
+            settingsPart);
         problems->setWordWrap(true);
         settingsLayout->addWidget(problems);
     }
@@ -119,12 +125,15 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
     settingsLayout->addWidget(scroll, 1);
 
     auto* buttons = new QDialogButtonBox(settingsPart);
-    auto* reset = buttons->addButton(QStringLiteral("&Reset"), QDialogButtonBox::ResetRole);
+    auto* reset = buttons->addButton(QCoreApplication::translate("CustomiseWindow", "&Reset"),
+                                     QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("cmdReset"));
-    reset->setToolTip(QStringLiteral("Put back the script's own values"));
+    reset->setToolTip(
+        QCoreApplication::translate("CustomiseWindow", "Put back the script's own values"));
     connect(reset, &QPushButton::clicked, this, &CustomiseWindow::resetToDefaults);
     auto* copy =
-        buttons->addButton(QStringLiteral("Copy All &Blocks"), QDialogButtonBox::ActionRole);
+        buttons->addButton(QCoreApplication::translate("CustomiseWindow", "Copy All &Blocks"),
+                           QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("cmdCopyAllBlocks"));
     connect(copy, &QPushButton::clicked, this, &CustomiseWindow::copyAllBlocks);
     auto* close = buttons->addButton(QDialogButtonBox::Close);
@@ -147,8 +156,10 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
             continue;
         auto* box = new CodeBox(code);
         box->setObjectName(QStringLiteral("txtCode%1").arg(m_codeBoxes.size()));
-        box->setAccessibleName(block.hasInstruction() ? block.instruction
-                                                      : QStringLiteral("Code block %1").arg(b + 1));
+        box->setAccessibleName(
+            block.hasInstruction()
+                ? block.instruction
+                : QCoreApplication::translate("CustomiseWindow", "Code block %1").arg(b + 1));
         box->setReadOnly(true);
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setMinimumHeight(90);
@@ -241,7 +252,7 @@ QWidget* CustomiseWindow::makeField(int index) {
     case Type::StringList: {
         auto* list = new QPlainTextEdit(this);
         list->setTabChangesFocus(true);
-        list->setPlaceholderText(QStringLiteral("One item a line"));
+        list->setPlaceholderText(QCoreApplication::translate("CustomiseWindow", "One item a line"));
         list->setMaximumHeight(110);
         list->setPlainText(setting.value.toStringList().join(QLatin1Char('\n')));
         connect(list, &QPlainTextEdit::textChanged, this,

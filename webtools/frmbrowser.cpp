@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -39,11 +40,11 @@ frmBrowser::frmBrowser(WebWindowFactory& web, QWidget* parent)
     m_txtURL->setGeometry(Twips::rect(60, kRowTop, 5475, kRowHeight));
     m_txtURL->installEventFilter(this);
 
-    m_cmdgo = addButton("cmdgo", QStringLiteral("Go"), 5640, 495);
+    m_cmdgo = addButton("cmdgo", QCoreApplication::translate("frmBrowser", "Go"), 5640, 495);
     m_cmdgo->setDefault(true);
     m_cmdback = addButton("cmdback", QStringLiteral("<<"), 6240, 615);
     m_cmdForward = addButton("cmdForward", QStringLiteral(">>"), 6960, 675);
-    m_cmdstop = addButton("cmdstop", QStringLiteral("Stop"), 7740, 615);
+    m_cmdstop = addButton("cmdstop", QCoreApplication::translate("frmBrowser", "Stop"), 7740, 615);
     connect(m_cmdgo, &QPushButton::clicked, this, &frmBrowser::cmdgo_Click);
     connect(m_cmdback, &QPushButton::clicked, this, &frmBrowser::cmdback_Click);
     connect(m_cmdForward, &QPushButton::clicked, this, &frmBrowser::cmdForward_Click);
@@ -68,7 +69,7 @@ QSize frmBrowser::designedClientSize() {
 }
 
 QString frmBrowser::initialCaption() {
-    return QStringLiteral("Tagloom Quick Browser");
+    return QCoreApplication::translate("frmBrowser", "Tagloom Quick Browser");
 }
 
 QPushButton* frmBrowser::addButton(const char* name, const QString& caption, int left, int width) {

@@ -11,6 +11,7 @@
 #include "kit/appcontext.h"
 #include "kit/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -133,7 +134,7 @@ void frmWE::buildPage(int page) {
         }
     }
 
-    auto* back = new GalleryLink(QStringLiteral("<< Back"), false, frame);
+    auto* back = new GalleryLink(QCoreApplication::translate("frmWE", "<< Back"), false, frame);
     back->setObjectName(QString::fromLatin1(kBackNames[page]));
     back->setGeometry(Twips::rect(120, 4620, 795, 195));
     connect(back, &GalleryLink::clicked, this, &frmWE::back);
@@ -150,7 +151,7 @@ void frmWE::addItem(QFrame* frame, int index, const GalleryItem& item, int colum
     number->setGeometry(Twips::rect(kColumnLefts[column], kNumberTops[row], 450, kNumberHeight));
     m_numbers[index] = number;
 
-    auto* download = new GalleryLink(QStringLiteral("Download"), true, frame);
+    auto* download = new GalleryLink(QCoreApplication::translate("frmWE", "Download"), true, frame);
     download->setObjectName(item.labelName);
     download->setGeometry(Twips::rect(kColumnLefts[column], kDownloadTops[row], 915, 195));
     connect(download, &GalleryLink::clicked, this, [this, index] { this->download(index); });
@@ -176,7 +177,7 @@ void frmWE::addDivider(QFrame* frame, int index, const GalleryItem& item) {
     picture->setGeometry(Twips::toPixels(120), top, item.size.width(), item.size.height());
     m_previews[index] = picture;
 
-    auto* download = new GalleryLink(QStringLiteral("Download"), true, frame);
+    auto* download = new GalleryLink(QCoreApplication::translate("frmWE", "Download"), true, frame);
     download->setObjectName(item.labelName);
     download->setGeometry(Twips::toPixels(120), top + item.size.height() + 2, Twips::toPixels(915),
                           Twips::toPixels(195));

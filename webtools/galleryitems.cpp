@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webtools/galleryitems.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Row {
@@ -64,9 +66,12 @@ const QList<GalleryItem>& items() {
 }
 
 QString tabCaption(int page) {
-    static const char* const captions[PageCount] = {"Icons 1", "Icons 2", "Bullets 1", "Bullets 2",
-                                                    "Dividers"};
-    return page >= 0 && page < PageCount ? QString::fromLatin1(captions[page]) : QString();
+    static const char* const captions[PageCount] = {
+        QT_TRANSLATE_NOOP("Gallery", "Icons 1"), QT_TRANSLATE_NOOP("Gallery", "Icons 2"),
+        QT_TRANSLATE_NOOP("Gallery", "Bullets 1"), QT_TRANSLATE_NOOP("Gallery", "Bullets 2"),
+        QT_TRANSLATE_NOOP("Gallery", "Dividers")};
+    return page >= 0 && page < PageCount ? QCoreApplication::translate("Gallery", captions[page])
+                                         : QString();
 }
 
 QString tabKey(int page) {

@@ -3,6 +3,7 @@
 
 #include "platform/processterminator.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -23,7 +24,9 @@ PreviewPane::PreviewPane(PreviewViewFactory* factory, ProcessTerminator& termina
         layout->addWidget(m_view->widget(), 1);
     } else {
         auto* missing =
-            new QLabel(QStringLiteral("The preview cannot be shown: %1").arg(unavailable), this);
+            new QLabel(QCoreApplication::translate("PreviewPane", "The preview cannot be shown: %1")
+                           .arg(unavailable),
+                       this);
         missing->setObjectName(QStringLiteral("previewUnavailable"));
         missing->setWordWrap(true);
         missing->setAlignment(Qt::AlignCenter);
@@ -36,7 +39,8 @@ PreviewPane::PreviewPane(PreviewViewFactory* factory, ProcessTerminator& termina
     m_stopNotice = new QLabel(m_stopRow);
     m_stopNotice->setObjectName(QStringLiteral("previewStopNotice"));
     m_stopNotice->setWordWrap(true);
-    m_tryAgain = new QPushButton(QStringLiteral("&Try Again"), m_stopRow);
+    m_tryAgain =
+        new QPushButton(QCoreApplication::translate("PreviewPane", "&Try Again"), m_stopRow);
     m_tryAgain->setObjectName(QStringLiteral("previewTryAgain"));
     connect(m_tryAgain, &QPushButton::clicked, this, &PreviewPane::tryAgain);
     stopLayout->addWidget(m_stopNotice, 1);
@@ -47,22 +51,26 @@ PreviewPane::PreviewPane(PreviewViewFactory* factory, ProcessTerminator& termina
 
     m_dialogStrip = new QLabel(this);
     m_dialogStrip->setObjectName(QStringLiteral("previewDialogs"));
-    m_dialogStrip->setAccessibleName(QStringLiteral("Dialogs the page showed"));
+    m_dialogStrip->setAccessibleName(
+        QCoreApplication::translate("PreviewPane", "Dialogs the page showed"));
     m_dialogStrip->setWordWrap(true);
     m_dialogStrip->setTextFormat(Qt::PlainText);
     m_dialogStrip->setStyleSheet(QStringLiteral("background: #fff6d5; padding: 3px;"));
     m_dialogStrip->hide();
     layout->addWidget(m_dialogStrip);
 
-    auto* heading = new QLabel(QStringLiteral("What the page tried (nothing of it was carried out) "
-                                              "and its errors:"),
-                               this);
+    auto* heading =
+        new QLabel(QCoreApplication::translate(
+                       "PreviewPane", "What the page tried (nothing of it was carried out) "
+                                      "and its errors:"),
+                   this);
     heading->setWordWrap(true);
     layout->addWidget(heading);
     m_messages = new QListWidget(this);
     m_messages->setObjectName(QStringLiteral("previewMessages"));
-    m_messages->setAccessibleName(QStringLiteral("Blocked requests, refused navigations and "
-                                                 "script errors"));
+    m_messages->setAccessibleName(
+        QCoreApplication::translate("PreviewPane", "Blocked requests, refused navigations and "
+                                                   "script errors"));
     m_messages->setMaximumHeight(110);
     m_messages->setWordWrap(true);
     heading->setBuddy(m_messages);
@@ -102,7 +110,9 @@ void PreviewPane::tryAgain() {
 void PreviewPane::list(const QString& text) {
     // A page that loops over alerts or requests must not bury the program in list rows.
     if (m_messages->count() >= kMaxListed) {
-        const QString more = QStringLiteral("... and %1 more not listed").arg(++m_unlisted);
+        const QString more =
+            QCoreApplication::translate("PreviewPane", "... and %1 more not listed")
+                .arg(++m_unlisted);
         if (m_unlisted == 1)
             m_messages->addItem(more);
         else
@@ -113,7 +123,7 @@ void PreviewPane::list(const QString& text) {
 }
 
 void PreviewPane::requestBlocked(const QString& address) {
-    list(QStringLiteral("Blocked: %1").arg(address.left(300)));
+    list(QCoreApplication::translate("PreviewPane", "Blocked: %1").arg(address.left(300)));
 }
 
 void PreviewPane::dialogShown(Dialog kind, const QString& text) {
@@ -121,32 +131,39 @@ void PreviewPane::dialogShown(Dialog kind, const QString& text) {
     QString shown;
     switch (kind) {
     case Dialog::Alert:
-        shown = QStringLiteral("Alert: %1").arg(text);
+        shown = QCoreApplication::translate("PreviewPane", "Alert: %1").arg(text);
         break;
     case Dialog::Confirm:
-        shown = QStringLiteral("Confirm (answered OK): %1").arg(text);
+        shown = QCoreApplication::translate("PreviewPane", "Confirm (answered OK): %1").arg(text);
         break;
     case Dialog::Prompt:
-        shown = QStringLiteral("Prompt (answered with its default): %1").arg(text);
+        shown = QCoreApplication::translate("PreviewPane", "Prompt (answered with its default): %1")
+                    .arg(text);
         break;
     }
     shown = shown.left(500);
     if (m_dialogs > 1)
-        shown += QStringLiteral("   (%1 dialogs so far)").arg(m_dialogs);
+        shown +=
+            QCoreApplication::translate("PreviewPane", "   (%1 dialogs so far)").arg(m_dialogs);
     m_dialogStrip->setText(shown);
     m_dialogStrip->show();
 }
 
 void PreviewPane::leaveRefused(bool newWindow, const QString& address) {
-    const QString where = address.isEmpty() ? QStringLiteral("(no address)") : address.left(300);
-    list(newWindow ? QStringLiteral("Window not opened: %1").arg(where)
-                   : QStringLiteral("Not followed: the page tried to go to %1").arg(where));
+    const QString where = address.isEmpty()
+                              ? QCoreApplication::translate("PreviewPane", "(no address)")
+                              : address.left(300);
+    list(newWindow ? QCoreApplication::translate("PreviewPane", "Window not opened: %1").arg(where)
+                   : QCoreApplication::translate("PreviewPane",
+                                                 "Not followed: the page tried to go to %1")
+                         .arg(where));
 }
 
 void PreviewPane::scriptMessage(Level level, const QString& message, int pageLine) {
     if (level != Level::Error)
         return;
-    list(QStringLiteral("Error at %1: %2").arg(m_page.locate(pageLine), message.left(500)));
+    list(QCoreApplication::translate("PreviewPane", "Error at %1: %2")
+             .arg(m_page.locate(pageLine), message.left(500)));
 }
 
 void PreviewPane::loadFinished(bool ok) {
@@ -160,9 +177,10 @@ void PreviewPane::renderProcessEnded() {
     m_stopped = true;
     m_stopNotice->setText(
         m_endingProcess
-            ? QStringLiteral("The page's script did not finish, so the preview stopped it. "
-                             "Change the code or try again.")
-            : QStringLiteral("The preview stopped unexpectedly."));
+            ? QCoreApplication::translate(
+                  "PreviewPane", "The page's script did not finish, so the preview stopped it. "
+                                 "Change the code or try again.")
+            : QCoreApplication::translate("PreviewPane", "The preview stopped unexpectedly."));
     m_endingProcess = false;
     m_stopRow->show();
     m_tryAgain->setFocus();
@@ -179,8 +197,8 @@ void PreviewPane::checkResponsive() {
         if (!m_terminator.terminate(process)) {
             m_endingProcess = false;
             renderProcessEnded();
-            m_stopNotice->setText(
-                QStringLiteral("The page's script does not finish and the preview "
+            m_stopNotice->setText(QCoreApplication::translate(
+                "PreviewPane", "The page's script does not finish and the preview "
                                "could not stop it."));
         }
         return;

@@ -8,6 +8,7 @@
 
 #include "model/previewpage.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPluginLoader>
@@ -45,10 +46,12 @@ PreviewPane* PreviewTools::makePane() {
                 qobject_cast<PreviewViewFactory*>(QPluginLoader(m_plugin.file()).instance());
         if (!m_factory)
             unavailable = m_plugin.errorString().isEmpty()
-                              ? QStringLiteral("the web plugin offers no preview.")
+                              ? QCoreApplication::translate("PreviewTools",
+                                                            "the web plugin offers no preview.")
                               : m_plugin.errorString();
     } else if (!m_factory) {
-        unavailable = QStringLiteral("its web component could not be loaded.");
+        unavailable =
+            QCoreApplication::translate("PreviewTools", "its web component could not be loaded.");
     }
     return new PreviewPane(m_factory, *m_terminator, m_siteFolder, unavailable);
 }
@@ -84,12 +87,13 @@ void PreviewTools::previewScript(const QString& name, const QString& head, const
     delete m_windows.value(key).data(); // a fresh preview of what is saved now
     auto* window = new QWidget(nullptr, Qt::Window);
     window->setObjectName(QStringLiteral("frmScriptPreview"));
-    window->setWindowTitle(QStringLiteral("Preview - %1").arg(name));
+    window->setWindowTitle(QCoreApplication::translate("PreviewTools", "Preview - %1").arg(name));
     window->setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(window);
     auto* intro =
-        new QLabel(QStringLiteral("Your script's head and body code in a page of their own. "
-                                  "Nothing it does leaves this window."),
+        new QLabel(QCoreApplication::translate(
+                       "PreviewTools", "Your script's head and body code in a page of their own. "
+                                       "Nothing it does leaves this window."),
                    window);
     intro->setWordWrap(true);
     layout->addWidget(intro);

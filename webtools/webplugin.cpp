@@ -59,8 +59,9 @@ WebWindowFactory* WebPlugin::factory() {
     if (m_factory)
         return m_factory;
     if (!QFileInfo::exists(m_file)) {
-        m_error = QStringLiteral("The file %1 is missing. Reinstalling Tagloom should bring it "
-                                 "back.")
+        m_error = QCoreApplication::translate(
+                      "WebPlugin", "The file %1 is missing. Reinstalling Tagloom should bring it "
+                                   "back.")
                       .arg(m_file);
         return nullptr;
     }
@@ -69,8 +70,9 @@ WebWindowFactory* WebPlugin::factory() {
     // Reading the metadata does not load the library, so a broken file is still named.
     if (!loader->metaData().isEmpty() && engineWouldRefuseToStart()) {
         delete loader;
-        m_error = QStringLiteral("Web pages cannot be shown while Tagloom runs as the root user. "
-                                 "Start Tagloom as an ordinary user.");
+        m_error = QCoreApplication::translate(
+            "WebPlugin", "Web pages cannot be shown while Tagloom runs as the root user. "
+                         "Start Tagloom as an ordinary user.");
         return nullptr;
     }
     // The engine looks for the shared context as soon as its library loads.
@@ -78,9 +80,11 @@ WebWindowFactory* WebPlugin::factory() {
     QObject* instance = loader->instance();
     m_factory = qobject_cast<WebWindowFactory*>(instance);
     if (!m_factory) {
-        m_error = (instance ? QStringLiteral("%1 is not a Tagloom web plugin.").arg(m_file)
-                            : loader->errorString()) +
-                  QStringLiteral(" Reinstalling Tagloom should bring it back.");
+        m_error =
+            (instance ? QCoreApplication::translate("WebPlugin", "%1 is not a Tagloom web plugin.")
+                            .arg(m_file)
+                      : loader->errorString()) +
+            QCoreApplication::translate("WebPlugin", " Reinstalling Tagloom should bring it back.");
         if (!instance)
             delete loader;
     }

@@ -10,6 +10,7 @@
 #include "kit/hubwindow.h"
 #include "kit/messagetexts.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPoint>
 #include <QSize>
@@ -42,8 +43,9 @@ QWidget* WebTools::createQuickBrowser() {
     if (!web) {
         m_context.messages->inform(
             m_context.main, MessageTexts::kErrorTitle,
-            QStringLiteral("The Quick Browser cannot open: its web component could not be "
-                           "loaded.\n\n%1")
+            QCoreApplication::translate(
+                "WebTools", "The Quick Browser cannot open: its web component could not be "
+                            "loaded.\n\n%1")
                 .arg(m_plugin.errorString()),
             MessageBoxes::Icon::Critical);
         return nullptr;

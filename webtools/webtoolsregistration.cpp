@@ -12,6 +12,8 @@
 #include "kit/windowregistry.h"
 #include "model/catalogue.h"
 
+#include <QCoreApplication>
+
 void registerWebTools(AppContext& context, QObject* owner) {
     // Nothing of the web plugin is loaded here: only the first web window loads it.
     auto* tools = new WebTools(context, WebPlugin::defaultFile(), owner);
@@ -22,8 +24,8 @@ void registerWebTools(AppContext& context, QObject* owner) {
     // Without a catalogue (a test of other windows) there is no entry to customise.
     const Catalogue* catalogue = context.catalogue;
     context.entryActions->add(
-        {QStringLiteral("&Customise..."), QKeySequence(Qt::CTRL | Qt::Key_E),
-         QStringLiteral("actCustomise"),
+        {QCoreApplication::translate("WebToolsRegistration", "&Customise..."),
+         QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("actCustomise"),
          [catalogue, previews](const EntryRef& ref, QWidget* origin) {
              if (const ScriptEntry* entry = catalogue ? catalogue->entry(ref.formName) : nullptr)
                  previews->customise(*entry, origin);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every viewer window, opened from the real catalogue, must keep its controls inside the
 // window, its blocks apart and its texts readable.
+#include "platform/appfolder.h"
 #include "platform/twips.h"
 #include "platform/uifonts.h"
 
@@ -9,7 +10,9 @@
 #include "catalogue/viewerlayout.h"
 
 #include "kit/appcontext.h"
+#include "kit/entryactions.h"
 #include "model/catalogue.h"
+#include "model/installedtext.h"
 #include "support/guitest.h"
 
 #include <QLabel>
@@ -164,7 +167,9 @@ void TestViewerGeometry::topButtonNeverSitsOnTheDescription() {
 
 void TestViewerGeometry::allViewerWindows() {
     AppContext context;
+    EntryActions actions;
     context.catalogue = &m_catalogue;
+    context.entryActions = &actions;
     int exactStandard = 0;
     for (const ScriptEntry* entry : m_catalogue.entries()) {
         const QByteArray name = entry->formName.toUtf8();
@@ -215,7 +220,9 @@ void TestViewerGeometry::allViewerWindows() {
                     single ? QStringLiteral("Label4")
                            : QStringLiteral("Label4_%1").arg(labelIndex++));
                 QVERIFY2(label, name.constData());
-                QCOMPARE(label->text(), block.instruction);
+                QCOMPARE(label->text(),
+                         InstalledText::resolveText(block.instruction, AppFolder::sampleBaseUrl(),
+                                                    AppFolder::scriptsFolder()));
                 QCOMPARE(label->textFormat(), Qt::PlainText);
                 area = label->geometry();
                 visible.removeOne(label);
@@ -224,7 +231,10 @@ void TestViewerGeometry::allViewerWindows() {
                 QPlainTextEdit* box = boxes.at(boxIndex++);
                 QCOMPARE(box->objectName(), single ? QStringLiteral("Text1")
                                                    : QStringLiteral("Text1_%1").arg(boxIndex - 1));
-                QCOMPARE(box->toPlainText(), block.code);
+                // Pointer entries show the installed address of a bundled page, not its path.
+                QCOMPARE(box->toPlainText(),
+                         InstalledText::resolveText(block.code, AppFolder::sampleBaseUrl(),
+                                                    AppFolder::scriptsFolder()));
                 QVERIFY2(box->height() >= Twips::toPixels(ViewerLayout::minimumBoxHeight),
                          name.constData());
                 if (!area.isNull())

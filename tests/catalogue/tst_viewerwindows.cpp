@@ -15,6 +15,7 @@
 
 #include "kit/appcontext.h"
 #include "kit/applifecycle.h"
+#include "kit/entryactions.h"
 #include "kit/windowregistry.h"
 #include "model/catalogue.h"
 #include "support/guitest.h"
@@ -61,6 +62,7 @@ private:
     // Only the catalogue's windows, so a link goes to the shell and nowhere else.
     std::unique_ptr<WindowRegistry> m_windows;
     QList<QPointer<QWidget>> m_opened;
+    EntryActions m_actions;
     AppContext m_context;
 };
 
@@ -80,6 +82,7 @@ void TestViewerWindows::setUp() {
     m_context.shell = &m_shell;
     m_context.windows = m_windows.get();
     m_context.catalogue = &m_catalogue;
+    m_context.entryActions = &m_actions;
     registerCatalogueWindows(m_context, nullptr);
 }
 

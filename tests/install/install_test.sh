@@ -9,7 +9,9 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/tagloom"
-test -f "$prefix/share/applications/tagloom.desktop"
+test -f "$prefix/share/applications/io.github.tagloom.Tagloom.desktop"
+test -f "$prefix/share/metainfo/io.github.tagloom.Tagloom.metainfo.xml"
+test -f "$prefix/share/man/man1/tagloom.1.gz"
 test -f "$prefix/share/icons/hicolor/scalable/apps/tagloom.svg"
 test -f "$prefix/share/tagloom/site/index.html"
 test -d "$prefix/share/tagloom/site/tagloom/samples/StatusBar"

@@ -83,7 +83,7 @@ QString showsText(const QString& text) {
 }
 
 struct Program : TestProgram {
-    PreviewTools* previews() const { return static_cast<PreviewTools*>(app->context().preview); }
+    PreviewTools* previews() const { return static_cast<PreviewTools*>(&*app->context().preview); }
     CustomiseWindow* customise(const QString& window) {
         const ScriptEntry* entry = app->context().catalogue->entry(window);
         if (!entry)

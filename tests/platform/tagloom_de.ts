@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;Main</source>
+        <translation>&amp;Haupt</translation>
+    </message>
+</context>
+</TS>
