@@ -437,7 +437,7 @@ PageChange insert(const QByteArray& page, const PageSnippet& snippet) {
     bool askedHead = false, askedBodyEnd = false, askedBodyStart = false, askedAnywhere = false;
     Target head, bodyEnd, bodyStart, anywhere;
     const auto code = [&](const QString& c) {
-        QString units = pageText.toUnits(c);
+        QString units = pageText.codeToUnits(c);
         units.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         if (eol != QLatin1String("\n"))
             units.replace(QLatin1String("\n"), eol);

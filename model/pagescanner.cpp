@@ -221,6 +221,8 @@ Layout scan(const QString& text) {
                 }
                 search = after;
             }
+            if (name == QLatin1String("script") || name == QLatin1String("style"))
+                layout.code.append({name, {tagEnd, pos}});
         }
     }
     return layout;
