@@ -150,6 +150,8 @@ void TestPreview::customiseFromTheViewer_loadsTheEngineOnlyThen() {
     // The code box's menu offers it too.
     std::unique_ptr<QMenu> menu(viewer->commands()->contextMenu(viewer->codeBoxes().first()));
     QVERIFY(menu->findChild<QAction*>(QStringLiteral("actCustomise")));
+    // The program hands the window its page commands.
+    QVERIFY(window->findChild<QPushButton*>(QStringLiteral("cmdPutIntoPage")));
     window->close();
 }
 
