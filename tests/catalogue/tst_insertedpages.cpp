@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -105,13 +106,15 @@ struct Job {
     int pass = 0; // which test function reports it
 };
 
-// One page in its own visible view (hidden pages throttle their timers), judged by a timer
-// that polls the probe until it holds, fails, or runs out of time.
+// A visible view (hidden pages throttle their timers) that checks one page after another, each
+// judged by a timer that polls the probe until it holds, fails, or runs out of time. A new view
+// per page cost more than most pages; between two pages the view is emptied (session storage
+// cleared, then a blank page loaded), so no page sees what the one before left, and nothing the
+// old page still says is counted against the new one.
 class PageCheck final : public QObject {
 public:
-    PageCheck(const Job& job, std::function<void(const Job& job, const QString& failure)> done)
-        : m_job(job)
-        , m_done(std::move(done)) {
+    explicit PageCheck(std::function<void(const Job& job, const QString& failure)> done)
+        : m_done(std::move(done)) {
         m_page = new CheckedPage(&m_view);
         m_view.setPage(m_page);
         QWebEngineScript watch;
@@ -123,7 +126,15 @@ public:
         m_page->scripts().insert(watch);
         m_view.resize(900, 600);
         m_view.show();
+        connect(m_page, &QWebEnginePage::loadingChanged, this,
+                [this](const QWebEngineLoadingInfo& info) {
+                    if (m_emptying && info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
+                        info.url() == QUrl(QStringLiteral("about:blank")))
+                        loadJob();
+                });
         connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+            if (m_emptying || m_finished)
+                return;
             if (!ok)
                 finish(QStringLiteral("load failed"));
             else if (!m_loaded)
@@ -131,19 +142,42 @@ public:
         });
         m_deadline.setSingleShot(true);
         connect(&m_deadline, &QTimer::timeout, this, [this] {
-            finish(m_loaded
+            finish(m_emptying ? QStringLiteral("the view could not be emptied for it")
+                   : m_loaded
                        ? QStringLiteral("probe did not hold within 5 s (last answer: %1)")
                              .arg(m_lastAnswer.isEmpty() ? QStringLiteral("none") : m_lastAnswer)
                        : QStringLiteral("page did not finish loading"));
         });
+    }
+
+    void start(const Job& job) {
+        m_job = job;
+        m_finished = false;
+        m_loaded = false;
+        m_lastAnswer.clear();
+        ++m_serial;
         m_deadline.start(kLoadTimeoutMs);
-        m_page->load(QUrl::fromLocalFile(job.path));
+        if (!m_used) {
+            m_used = true;
+            loadJob();
+            return;
+        }
+        m_emptying = true;
+        m_page->runJavaScript(QStringLiteral("try { sessionStorage.clear(); } catch (e) {}"),
+                              QWebEngineScript::MainWorld);
+        m_page->load(QUrl(QStringLiteral("about:blank")));
     }
 
     bool isFinished() const { return m_finished; }
     const Job& job() const { return m_job; }
 
 private:
+    void loadJob() {
+        m_emptying = false;
+        m_page->problems.clear();
+        m_page->load(QUrl::fromLocalFile(m_job.path));
+    }
+
     void startProbing() {
         m_loaded = true;
         m_deadline.start(kProbeTimeoutMs);
@@ -162,25 +196,30 @@ private:
                            "return 'threw: ' + e; } })()")
                 .arg(m_job.probe);
         QPointer<PageCheck> self(this);
-        m_page->runJavaScript(wrapped, QWebEngineScript::MainWorld, [self](const QVariant& v) {
-            if (!self || self->m_finished)
-                return;
-            self->m_lastAnswer = v.toString();
-            if (self->m_lastAnswer == QLatin1String("yes"))
-                self->finish(self->m_page->problems.join(QStringLiteral("; ")));
-            else
-                QTimer::singleShot(kProbeIntervalMs, self, [self] {
-                    if (self)
-                        self->askProbe();
-                });
-        });
+        const int serial = m_serial;
+        // An answer for an earlier page of this view is dropped.
+        const auto current = [self, serial] {
+            return self && !self->m_finished && self->m_serial == serial;
+        };
+        m_page->runJavaScript(
+            wrapped, QWebEngineScript::MainWorld, [self, current](const QVariant& v) {
+                if (!current())
+                    return;
+                self->m_lastAnswer = v.toString();
+                if (self->m_lastAnswer == QLatin1String("yes"))
+                    self->finish(self->m_page->problems.join(QStringLiteral("; ")));
+                else
+                    QTimer::singleShot(kProbeIntervalMs, self, [self, current] {
+                        if (current())
+                            self->askProbe();
+                    });
+            });
     }
 
     void finish(const QString& failure) {
         if (std::exchange(m_finished, true))
             return;
         m_deadline.stop();
-        m_view.hide();
         m_done(m_job, failure);
     }
 
@@ -190,8 +229,11 @@ private:
     CheckedPage* m_page = nullptr;
     QTimer m_deadline;
     QString m_lastAnswer;
+    int m_serial = 0;
+    bool m_used = false;
+    bool m_emptying = false;
     bool m_loaded = false;
-    bool m_finished = false;
+    bool m_finished = true;
 };
 
 // Runs the jobs kParallelPages at a time; returns "name: reason" per failure, by the jobs' pass.
@@ -201,7 +243,7 @@ QList<QStringList> runAll(const QList<Job>& jobs, int passes) {
     QList<QStringList> failures(passes);
     qsizetype next = 0;
     qsizetype finished = 0;
-    std::vector<std::unique_ptr<PageCheck>> checks;
+    std::vector<std::unique_ptr<PageCheck>> views;
     QEventLoop loop;
     std::function<void()> startMore;
     const auto done = [&](const Job& job, const QString& failure) {
@@ -213,14 +255,12 @@ QList<QStringList> runAll(const QList<Job>& jobs, int passes) {
         // Started from the event loop, not from inside the page that just finished.
         QTimer::singleShot(0, &loop, [&] { startMore(); });
     };
+    for (int i = 0; i < kParallelPages; ++i)
+        views.push_back(std::make_unique<PageCheck>(done));
     startMore = [&] {
-        // A finished page's view goes as soon as it is no longer on the call stack.
-        checks.erase(
-            std::remove_if(checks.begin(), checks.end(),
-                           [](const std::unique_ptr<PageCheck>& c) { return c->isFinished(); }),
-            checks.end());
-        while (next < jobs.size() && checks.size() < size_t(kParallelPages))
-            checks.push_back(std::make_unique<PageCheck>(jobs.at(next++), done));
+        for (const std::unique_ptr<PageCheck>& view : views)
+            if (view->isFinished() && next < jobs.size())
+                view->start(jobs.at(next++));
         if (finished == jobs.size())
             loop.quit();
     };
@@ -230,13 +270,12 @@ QList<QStringList> runAll(const QList<Job>& jobs, int passes) {
                        &loop, &QEventLoop::quit);
     QTimer::singleShot(0, &loop, [&] { startMore(); });
     loop.exec();
-    for (const std::unique_ptr<PageCheck>& check : checks)
-        if (!check->isFinished())
-            failures[check->job().pass].append(check->job().name +
-                                               QStringLiteral(": the check never finished"));
+    for (const std::unique_ptr<PageCheck>& view : views)
+        if (!view->isFinished())
+            failures[view->job().pass].append(view->job().name +
+                                              QStringLiteral(": the check never finished"));
     for (qsizetype i = next; i < jobs.size(); ++i)
         failures[jobs.at(i).pass].append(jobs.at(i).name + QStringLiteral(": never started"));
-    checks.clear();
     return failures;
 }
 
