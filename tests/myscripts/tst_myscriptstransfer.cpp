@@ -108,6 +108,7 @@ private slots:
     void importRefusesFilesItCannotTrust();
     void webPagesPutTheCodeWhereItBelongs();
     void clearAllCanBeUndone();
+    void undoImportAndRestoreNeverDuplicateOrLoseAnEntry();
     void restoreListsBackupsAndAsksFirst();
     void dailyBackupOncePerDayAndTenKept();
 };
@@ -309,11 +310,24 @@ void TestMyScriptsTransfer::webPagesPutTheCodeWhereItBelongs() {
                      QStringLiteral("<p>hi</p>"),
                      {},
                      {}}});
-    p.messages.picks = {2};
-    p.messages.paths = {dir.path()};
-    p.trigger("mnuExport");
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("2 entries were exported")));
-    QFile page(dir.filePath(QStringLiteral("09-b-b.html")));
+    // The pages go into a new folder of their own: nothing already in the chosen one is
+    // replaced, and a second export goes beside the first.
+    QFile mine(dir.filePath(QStringLiteral("index.html")));
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("my own page");
+    mine.close();
+    for (const char* folder : {"My Scripts", "My Scripts (2)"}) {
+        p.messages.picks = {2};
+        p.messages.paths = {dir.path()};
+        p.trigger("mnuExport");
+        QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("2 entries were exported")));
+        QVERIFY(p.messages.shown.last().text.contains(QLatin1String(folder)));
+    }
+    QVERIFY(mine.open(QIODevice::ReadOnly));
+    QCOMPARE(mine.readAll(), QByteArray("my own page"));
+    const QDir pages(dir.filePath(QStringLiteral("My Scripts")));
+    QCOMPARE(pages.entryList(QDir::Files).size(), 3);
+    QFile page(pages.filePath(QStringLiteral("09-b-b.html")));
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(page.readAll());
     QVERIFY(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
@@ -323,8 +337,8 @@ void TestMyScriptsTransfer::webPagesPutTheCodeWhereItBelongs() {
     QVERIFY(head > 0 && head < html.indexOf(QStringLiteral("</head>")));
     QVERIFY(body > html.indexOf(QStringLiteral("<body>")) &&
             body < html.indexOf(QStringLiteral("</body>")));
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("index.html"))));
-    QVERIFY(QFile::exists(dir.filePath(MyScriptsExchange::htmlFileName(awkward(2)))));
+    QVERIFY(pages.exists(QStringLiteral("index.html")));
+    QVERIFY(pages.exists(MyScriptsExchange::htmlFileName(awkward(2))));
 }
 
 void TestMyScriptsTransfer::clearAllCanBeUndone() {
@@ -368,6 +382,68 @@ void TestMyScriptsTransfer::clearAllCanBeUndone() {
     p.trigger("mnuClearAll");
     p.memory.failWritesAfter(-1);
     QVERIFY(p.messages.shown.last().text.startsWith(QStringLiteral("Nothing was cleared")));
+    QCOMPARE(p.rows().size(), 3);
+}
+
+void TestMyScriptsTransfer::undoImportAndRestoreNeverDuplicateOrLoseAnEntry() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("mine.json"));
+    Program p;
+    const QList<MyScriptSlot> mine{awkward(2), awkward(5)};
+    const QStringList names{awkward(2).name, awkward(5).name};
+    fill(p.memory, mine);
+    p.messages.picks = {0};
+    p.messages.paths = {file};
+    p.trigger("mnuExport");
+
+    // Clear All, the export taken back in, then Undo: each entry is there once.
+    p.trigger("mnuClearAll");
+    p.messages.paths = {file};
+    p.trigger("mnuImport");
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.rows(), names);
+    QVERIFY2(p.messages.shown.last().text.contains(QStringLiteral("already")),
+             qPrintable(p.messages.shown.last().text));
+
+    // The same file taken in twice brings in nothing new.
+    p.messages.paths = {file};
+    p.trigger("mnuImport");
+    QCOMPARE(p.rows(), names);
+    QVERIFY2(p.messages.shown.last().text.contains(QStringLiteral("Already in My Scripts")),
+             qPrintable(p.messages.shown.last().text));
+
+    // Clear All, the copy from before it restored, then Undo: still each entry once.
+    p.trigger("mnuClearAll");
+    p.messages.picks = {0};
+    p.messages.answers = {Answer::Yes};
+    p.trigger("mnuRestore");
+    QCOMPARE(p.rows(), names);
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.rows(), names);
+
+    // A second Clear All of the empty list hides nothing: Undo brings back what the first
+    // one removed.
+    p.trigger("mnuClearAll");
+    p.trigger("mnuClearAll");
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.rows(), names);
+
+    // An entry of the same name written since, with other code, is kept; the old one comes
+    // back beside it under a name of its own, so both can be opened. (The import put the
+    // entries into slots 1 and 2, and there they have stayed.)
+    p.trigger("mnuClearAll");
+    fill(p.memory, {{1, awkward(2).name, {}, {}, QStringLiteral("<p>new</p>"), {}, {}}});
+    p.trigger("mnuUndoClearAll");
+    const QList<MyScriptSlot> now = p.stored();
+    QCOMPARE(now.at(0).body, QStringLiteral("<p>new</p>"));
+    MyScriptSlot moved = awkward(5);
+    moved.number = 2;
+    QCOMPARE(now.at(1), moved);
+    MyScriptSlot renamed = awkward(2);
+    renamed.number = 3;
+    renamed.name += QStringLiteral(" (2)");
+    QCOMPARE(now.at(2), renamed);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("is now")));
     QCOMPARE(p.rows().size(), 3);
 }
 
