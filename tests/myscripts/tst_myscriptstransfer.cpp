@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Backups, Undo Clear All, restore, export and import, from the Main menu as a user would.
+#include "platform/settingsstore.h"
+
 #include "myscripts/myscriptsexchange.h"
 #include "myscripts/slotstore.h"
 #include "shell/application.h"
@@ -22,7 +24,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 using Answer = MessageBoxes::Answer;
 
@@ -33,9 +37,9 @@ struct Program {
     ScriptedMessageBoxes messages;
     std::unique_ptr<Application> app;
 
-    Program() {
+    explicit Program(SettingsStore* store = nullptr) {
         AppContext base;
-        base.store = &memory;
+        base.store = store ? store : &memory;
         base.messages = &messages;
         app = std::make_unique<Application>(base);
         app->start();
@@ -51,7 +55,8 @@ struct Program {
             texts.append(app->mainWindow()->List1()->item(i)->text());
         return texts;
     }
-    QList<MyScriptSlot> stored() { return SlotStore(memory).readAllSlots(); }
+    QList<MyScriptSlot> stored() { return SlotStore(*app->context().store).readAllSlots(); }
+    const ScriptedMessageBoxes::Shown& told() const { return messages.shown.last(); }
 };
 
 // Values that have broken exports before: every kind of line break, markup that ends a
@@ -96,6 +101,28 @@ bool everyDollarEscaped(const QString& line) {
     return true;
 }
 
+// While it lives, no file may grow past `bytes`: writes beyond fail as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limited = m_before;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+    Q_DISABLE_COPY_MOVE(FileSizeLimit)
+
+private:
+    rlimit m_before{};
+};
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestMyScriptsTransfer : public QObject {
@@ -110,6 +137,8 @@ private slots:
     void clearAllCanBeUndone();
     void undoImportAndRestoreNeverDuplicateOrLoseAnEntry();
     void restoreListsBackupsAndAsksFirst();
+    void fullDiskChangesNothingAndSaysSo();
+    void damagedBackupIsNamedNotTakenForEmpty();
     void dailyBackupOncePerDayAndTenKept();
 };
 
@@ -497,6 +526,91 @@ void TestMyScriptsTransfer::dailyBackupOncePerDayAndTenKept() {
     for (int i = 0; i < 12; ++i)
         p.trigger("mnuClearAll");
     QCOMPARE(p.memory.backups().size(), 10);
+}
+
+void TestMyScriptsTransfer::fullDiskChangesNothingAndSaysSo() {
+    QTemporaryDir dir;
+    SqliteSettingsStore store(dir.filePath(QStringLiteral("settings.sqlite")));
+    Program p(&store);
+    QVERIFY(SlotStore(store).writeSlot(awkward(3)).ok);
+    QVERIFY(SlotStore(store).writeSlot(awkward(7)).ok); // 100 KB of code
+    const QString file = dir.filePath(QStringLiteral("mine.json"));
+    p.messages.picks = {0};
+    p.messages.paths = {file};
+    p.trigger("mnuExport");
+    const QByteArray exported = contentsOf(file);
+    QVERIFY(!exported.isEmpty());
+    const auto failedPlainly = [&](const char* words) {
+        QVERIFY2(p.told().title == QStringLiteral("Tagloom Error!"), qPrintable(p.told().text));
+        QVERIFY2(p.told().text.contains(QLatin1String(words)), qPrintable(p.told().text));
+        QVERIFY(!p.told().text.contains(QStringLiteral("File too large")));
+        QVERIFY(!p.told().details.isEmpty());
+    };
+    {
+        const FileSizeLimit full(16 * 1024);
+        p.messages.picks = {0};
+        p.messages.paths = {file};
+        p.trigger("mnuExport");
+        failedPlainly("could not be exported");
+        p.messages.picks = {2};
+        p.messages.paths = {dir.path()};
+        p.trigger("mnuExport");
+        failedPlainly("could not be exported");
+    }
+    QCOMPARE(contentsOf(file), exported);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("My Scripts"))));
+
+    p.trigger("mnuClearAll");
+    QVERIFY(p.rows().isEmpty());
+    {
+        const FileSizeLimit full(16 * 1024);
+        p.trigger("mnuUndoClearAll");
+        failedPlainly("could not be restored: the file your My Scripts are kept in could not "
+                      "be written. Nothing was changed.");
+        p.messages.paths = {file};
+        p.trigger("mnuImport");
+        failedPlainly("Nothing was imported: Tagloom keeps a copy");
+        p.messages.picks = {0};
+        p.messages.answers = {Answer::Yes};
+        p.trigger("mnuRestore");
+        failedPlainly("Nothing was restored");
+    }
+    QVERIFY(p.rows().isEmpty());
+
+    // With room again the Clear All is still there to undo, and all of it comes back.
+    p.trigger("mnuUndoClearAll");
+    QVERIFY2(p.told().text.contains(QStringLiteral("2 entries were restored")),
+             qPrintable(p.told().text));
+    QCOMPARE(p.stored().at(2), awkward(3));
+    QCOMPARE(p.stored().at(6), awkward(7));
+}
+
+void TestMyScriptsTransfer::damagedBackupIsNamedNotTakenForEmpty() {
+    QTemporaryDir dir;
+    SqliteSettingsStore store(dir.filePath(QStringLiteral("settings.sqlite")));
+    Program p(&store);
+    QVERIFY(SlotStore(store).writeSlot(awkward(4)).ok);
+    p.trigger("mnuClearAll");
+    const SettingsStore::Backup cleared = store.backups().first();
+    QFile damaged(cleared.path);
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(QByteArray(8192, 'x'));
+    damaged.close();
+
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.told().title, QStringLiteral("Tagloom Error!"));
+    QVERIFY2(p.told().text.contains(QStringLiteral("cannot be read, so Clear All cannot be "
+                                                   "undone. Nothing was changed.")),
+             qPrintable(p.told().text));
+    QVERIFY(p.told().details.contains(QDir::toNativeSeparators(cleared.path)));
+
+    p.messages.picks = {0};
+    p.trigger("mnuRestore");
+    QVERIFY(p.messages.shown.at(p.messages.shown.size() - 2)
+                .choices.first()
+                .contains(QStringLiteral("cannot be read")));
+    QVERIFY(p.told().text.startsWith(QStringLiteral("That backup cannot be read")));
+    QVERIFY(p.rows().isEmpty());
 }
 
 QTEST_MAIN(TestMyScriptsTransfer)
