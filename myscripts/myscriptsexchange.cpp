@@ -12,10 +12,10 @@
 
 namespace MyScriptsExchange {
 
-const char* const FormatName = "tagloom-myscripts";
-
 namespace {
 
+constexpr int FormatVersion = 1;
+const QLatin1String FormatName("tagloom-myscripts");
 const QString kSlots = QStringLiteral("entries");
 
 QStringList splitLines(const QString& text) {
@@ -25,6 +25,45 @@ QStringList splitLines(const QString& text) {
 
 QString htmlEscaped(const QString& text) {
     return text.toHtmlEscaped();
+}
+
+QString escapeSnippetText(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('$'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return escaped;
+}
+
+QString unescapeSnippetText(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < text.size()) {
+            const QChar next = text.at(i + 1);
+            if (next == QLatin1Char('\\') || next == QLatin1Char('$') || next == QLatin1Char('}')) {
+                plain += next;
+                ++i;
+                continue;
+            }
+        }
+        plain += c;
+    }
+    return plain;
+}
+
+QString snippetPrefix(const MyScriptSlot& entry) {
+    static const QRegularExpression runs(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    QString prefix = entry.name.toLower().replace(runs, QStringLiteral("-"));
+    while (prefix.startsWith(QLatin1Char('-')))
+        prefix.remove(0, 1);
+    while (prefix.endsWith(QLatin1Char('-')))
+        prefix.chop(1);
+    return prefix.isEmpty() ? QStringLiteral("myscript-%1").arg(entry.number) : prefix;
 }
 
 ParsedFile failure(const QString& error, const QString& details = QString()) {
@@ -120,49 +159,10 @@ QByteArray toTagloomFile(const QList<MyScriptSlot>& entries) {
                                 {QStringLiteral("other"), slot.other},
                                 {QStringLiteral("site"), slot.site}});
     }
-    const QJsonObject root{{QStringLiteral("format"), QLatin1String(FormatName)},
+    const QJsonObject root{{QStringLiteral("format"), FormatName},
                            {QStringLiteral("version"), FormatVersion},
                            {kSlots, list}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-QString escapeSnippetText(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('$'))
-            escaped += QLatin1Char('\\');
-        escaped += c;
-    }
-    return escaped;
-}
-
-QString unescapeSnippetText(const QString& text) {
-    QString plain;
-    plain.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\\') && i + 1 < text.size()) {
-            const QChar next = text.at(i + 1);
-            if (next == QLatin1Char('\\') || next == QLatin1Char('$') || next == QLatin1Char('}')) {
-                plain += next;
-                ++i;
-                continue;
-            }
-        }
-        plain += c;
-    }
-    return plain;
-}
-
-QString snippetPrefix(const MyScriptSlot& entry) {
-    static const QRegularExpression runs(QStringLiteral("[^\\p{L}\\p{N}]+"));
-    QString prefix = entry.name.toLower().replace(runs, QStringLiteral("-"));
-    while (prefix.startsWith(QLatin1Char('-')))
-        prefix.remove(0, 1);
-    while (prefix.endsWith(QLatin1Char('-')))
-        prefix.chop(1);
-    return prefix.isEmpty() ? QStringLiteral("myscript-%1").arg(entry.number) : prefix;
 }
 
 QByteArray toCodeSnippets(const QList<MyScriptSlot>& entries) {
@@ -245,7 +245,7 @@ ParsedFile parse(const QByteArray& data) {
         return failure(QCoreApplication::translate(
             "MyScriptsExchange", "The file is not a Tagloom file or a snippets file."));
     const QJsonObject root = doc.object();
-    if (root.value(QStringLiteral("format")).toString() == QLatin1String(FormatName))
+    if (root.value(QStringLiteral("format")).toString() == FormatName)
         return parseTagloom(root);
     return parseSnippets(root);
 }

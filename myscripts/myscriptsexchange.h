@@ -13,9 +13,6 @@
 // only, so that a program without windows can use them too.
 namespace MyScriptsExchange {
 
-constexpr int FormatVersion = 1;
-extern const char* const FormatName;
-
 // The entries of the slots that are in use (their Name is not empty).
 QList<MyScriptSlot> usedOnly(const QList<MyScriptSlot>& entries);
 
@@ -26,9 +23,6 @@ QByteArray toTagloomFile(const QList<MyScriptSlot>& entries);
 // the head code followed by the body code, one string per line, with "$" and "\" escaped so
 // that the editor inserts them literally.
 QByteArray toCodeSnippets(const QList<MyScriptSlot>& entries);
-QString escapeSnippetText(const QString& text);
-QString unescapeSnippetText(const QString& text);
-QString snippetPrefix(const MyScriptSlot& entry);
 
 // A standalone page per entry: head code in the head, body code in the body.
 QString toHtmlPage(const MyScriptSlot& entry);

@@ -35,18 +35,6 @@ struct StoreWriteResult {
     QString error;         // the store's reason when !ok (may be empty)
     bool busy = false;     // another program held the store
     bool declined = false; // a check inside the transaction said no; nothing was written
-
-    // Counts a further step in; returns whether it succeeded (a failure is kept).
-    bool add(const StoreWriteResult& step) {
-        written += step.written;
-        if (!step.ok) {
-            ok = false;
-            error = step.error;
-            busy = step.busy;
-        }
-        declined = declined || step.declined;
-        return step.ok;
-    }
 };
 
 // Whether the reads of a SlotStore call all worked.
