@@ -263,11 +263,12 @@ void TestStoreProcesses::heldStoreStopsBackupsUndoAndImportWhole() {
     QVERIFY2(holder, "another program holds the store");
     Running second(path);
     // Each says who is in the way and leaves the store alone; a question to try again is
-    // answered No (a restore is confirmed first).
-    for (const char* command : {"mnuUndoClearAll", "mnuImport", "mnuRestore", "mnuExport"}) {
+    // answered No (a restore or a Clear All is confirmed first).
+    for (const char* command :
+         {"mnuUndoClearAll", "mnuImport", "mnuRestore", "mnuExport", "mnuClearAll"}) {
         second.messages.shown.clear();
         second.messages.answers = {MessageBoxes::Answer::No};
-        if (qstrcmp(command, "mnuRestore") == 0)
+        if (qstrcmp(command, "mnuRestore") == 0 || qstrcmp(command, "mnuClearAll") == 0)
             second.messages.answers.prepend(MessageBoxes::Answer::Yes);
         second.messages.picks = {0};
         second.messages.paths = {file};
