@@ -73,14 +73,13 @@ QString documentsFolder() {
 }
 
 // Reads all 30 slots, telling the user when that fails.
-bool readAll(AppContext& context, QWidget* parent, SettingsStore& store,
-             QList<MyScriptSlot>* entries) {
+bool readAll(AppContext& context, SettingsStore& store, QList<MyScriptSlot>* entries) {
     for (;;) {
         SlotStore reader(store);
         *entries = reader.readAllSlots();
         if (!reader.readFailed())
             return true;
-        if (!reportReadFailure(context, parent, reader.readStatus()))
+        if (!reportReadFailure(context, context.main, reader.readStatus()))
             return false;
     }
 }
@@ -238,7 +237,7 @@ std::optional<ListedBackup> chooseBackup(AppContext& context, const QList<Listed
 // their own: a change a second running copy made since they were read declines the lot.
 bool replaceWithBackup(AppContext& context, const QList<MyScriptSlot>& entries) {
     QList<MyScriptSlot> before;
-    if (!readAll(context, context.main, *context.store, &before) ||
+    if (!readAll(context, *context.store, &before) ||
         !backupBefore(context, context.main, QStringLiteral("restore"),
                       QCoreApplication::translate("MyScriptsTransfer", "restored")))
         return false;
@@ -426,7 +425,7 @@ void restoreFromBackup(AppContext& context) {
 void exportEntries(AppContext& context) {
     const int format = chooseExportFormat(context);
     QList<MyScriptSlot> entries;
-    if (format < 0 || !readAll(context, context.main, *context.store, &entries))
+    if (format < 0 || !readAll(context, *context.store, &entries))
         return;
     QString error;
     const QString where = format == 2 ? exportPages(context, entries, &error)
@@ -454,7 +453,7 @@ void exportEntries(AppContext& context) {
 void importEntries(AppContext& context) {
     const std::optional<QList<MyScriptSlot>> incoming = readImportFile(context);
     QList<MyScriptSlot> current;
-    if (!incoming || !readAll(context, context.main, *context.store, &current))
+    if (!incoming || !readAll(context, *context.store, &current))
         return;
     // A backup when anything is coming in; what does come in is settled as it is written.
     if (!MyScriptsExchange::planImport(current, *incoming).placed.isEmpty() &&
