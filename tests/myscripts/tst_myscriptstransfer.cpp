@@ -118,6 +118,37 @@ private:
     rlimit m_before{};
 };
 
+// The memory store, with a second running copy that saves an entry just as a backup is taken.
+class BusyElsewhereStore final : public SettingsStore {
+public:
+    explicit BusyElsewhereStore(MemorySettingsStore& inner)
+        : m_inner(inner) {}
+    QString read(const QString& section, const QString& key,
+                 const QString& defaultValue) const override {
+        return m_inner.read(section, key, defaultValue);
+    }
+    bool write(const QString& section, const QString& key, const QString& value) override {
+        return m_inner.write(section, key, value);
+    }
+    QString lastError() const override { return m_inner.lastError(); }
+    Outcome transaction(const std::function<bool()>& steps) override {
+        return m_inner.transaction(steps);
+    }
+    bool makeBackup(const QString& label) override {
+        const bool made = m_inner.makeBackup(label);
+        m_inner.set(SlotStore::sectionOf(20), SlotStore::keys().first(),
+                    QStringLiteral("Elsewhere"));
+        return made;
+    }
+    QList<Backup> backups() const override { return m_inner.backups(); }
+    std::unique_ptr<SettingsStore> openBackup(const Backup& backup) const override {
+        return m_inner.openBackup(backup);
+    }
+
+private:
+    MemorySettingsStore& m_inner;
+};
+
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -139,6 +170,7 @@ private slots:
     void restoreListsBackupsAndAsksFirst();
     void fullDiskChangesNothingAndSaysSo();
     void damagedBackupIsNamedNotTakenForEmpty();
+    void restoreNeverReplacesWhatASecondCopySavedMeanwhile();
     void dailyBackupOncePerDayAndTenKept();
 };
 
@@ -611,6 +643,24 @@ void TestMyScriptsTransfer::damagedBackupIsNamedNotTakenForEmpty() {
                 .contains(QStringLiteral("cannot be read")));
     QVERIFY(p.told().text.startsWith(QStringLiteral("That backup cannot be read")));
     QVERIFY(p.rows().isEmpty());
+}
+
+void TestMyScriptsTransfer::restoreNeverReplacesWhatASecondCopySavedMeanwhile() {
+    MemorySettingsStore memory;
+    fill(memory, {awkward(1)});
+    QVERIFY(memory.makeBackup(QStringLiteral("daily")));
+    fill(memory, {awkward(2)});
+    BusyElsewhereStore store(memory);
+    Program p(&store);
+    p.messages.picks = {0};
+    p.messages.answers = {Answer::Yes};
+    p.trigger("mnuRestore");
+    QVERIFY2(p.told().text.contains(QStringLiteral("changed while the backup was being restored")),
+             qPrintable(p.told().text));
+    const QList<MyScriptSlot> now = SlotStore(memory).readAllSlots();
+    QCOMPARE(now.at(0), awkward(1));
+    QCOMPARE(now.at(1), awkward(2));
+    QCOMPARE(now.at(19).name, QStringLiteral("Elsewhere"));
 }
 
 QTEST_MAIN(TestMyScriptsTransfer)
