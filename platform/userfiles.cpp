@@ -37,12 +37,26 @@ bool read(const QString& path, qint64 maxBytes, QByteArray* data, QString* error
     return true;
 }
 
-bool makeFolder(const QString& path, QString* error) {
-    if (QDir().mkpath(path))
-        return true;
-    *error = QCoreApplication::translate("UserFiles", "the folder %1 could not be made")
-                 .arg(QDir::toNativeSeparators(path));
-    return false;
+QString writeNewFolder(const QString& parent, const QString& name,
+                       const QList<QPair<QString, QByteArray>>& files, QString* error) {
+    const QDir base(parent);
+    QString path = base.filePath(name);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = base.filePath(QStringLiteral("%1 (%2)").arg(name).arg(n));
+    // mkdir, not mkpath: it fails when something else made the folder in the meantime.
+    if (!QDir().mkdir(path)) {
+        *error = QCoreApplication::translate("UserFiles", "the folder %1 could not be made")
+                     .arg(QDir::toNativeSeparators(path));
+        return path;
+    }
+    const QDir folder(path);
+    for (const auto& [fileName, data] : files) {
+        if (!write(folder.filePath(fileName), data, error)) {
+            QDir(path).removeRecursively();
+            return path;
+        }
+    }
+    return path;
 }
 
 } // namespace UserFiles
