@@ -92,23 +92,27 @@ const ScriptEntry* findTitle(const Catalogue& catalogue, const QString& title) {
     return nullptr;
 }
 
-int print(const Catalogue& catalogue, const Places& places, const QStringList& arguments, Io& io) {
+struct PrintRequest {
     QString title;
     int block = 0; // 1-based code box; 0: all
+};
+
+// Reads "TITLE [--block N]" in either order; returns Success or, after saying why, BadUsage.
+int readPrintArguments(const QStringList& arguments, PrintRequest* request, Io& io) {
     bool titleGiven = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (argument == QLatin1String("--block")) {
             bool ok = false;
-            block = arguments.value(i + 1).toInt(&ok);
-            if (!ok || block < 1 || block > 9999) {
+            request->block = arguments.value(i + 1).toInt(&ok);
+            if (!ok || request->block < 1 || request->block > 9999) {
                 io.err << QCoreApplication::translate(
                     "CatalogueCommands", "tagloom: --block needs a block number from 1\n");
                 return BadUsage;
             }
             ++i;
         } else if (!titleGiven) {
-            title = argument;
+            request->title = argument;
             titleGiven = true;
         } else {
             io.err << QCoreApplication::translate(
@@ -117,34 +121,29 @@ int print(const Catalogue& catalogue, const Places& places, const QStringList& a
             return BadUsage;
         }
     }
-    if (!titleGiven || title.trimmed().isEmpty()) {
+    if (!titleGiven || request->title.trimmed().isEmpty()) {
         io.err << QCoreApplication::translate("CatalogueCommands",
                                               "tagloom: --print needs the title of a script\n");
         return BadUsage;
     }
-    const ScriptEntry* entry = findTitle(catalogue, title);
-    if (!entry) {
-        io.err << QCoreApplication::translate("CatalogueCommands",
-                                              "tagloom: no script is called \"%1\"\n")
-                      .arg(title);
-        const SearchIndex index = SearchIndex::fromCatalogue(catalogue);
-        const auto hits = index.search(title, 5);
-        if (!hits.isEmpty()) {
-            io.err << QCoreApplication::translate("CatalogueCommands", "Did you mean:\n");
-            for (const SearchIndex::Hit& hit : hits)
-                io.err << "  " << index.document(hit.document).title << '\n';
-        }
-        return NothingFound;
+    return Success;
+}
+
+int noSuchTitle(const Catalogue& catalogue, const QString& title, Io& io) {
+    io.err << QCoreApplication::translate("CatalogueCommands",
+                                          "tagloom: no script is called \"%1\"\n")
+                  .arg(title);
+    const SearchIndex index = SearchIndex::fromCatalogue(catalogue);
+    const auto hits = index.search(title, 5);
+    if (!hits.isEmpty()) {
+        io.err << QCoreApplication::translate("CatalogueCommands", "Did you mean:\n");
+        for (const SearchIndex::Hit& hit : hits)
+            io.err << "  " << index.document(hit.document).title << '\n';
     }
-    // The code exactly as the viewer shows it.
-    const EntryDocument document = EntryDocument::fromEntry(
-        InstalledText::resolve(*entry, places.siteBase ? places.siteBase() : QString(),
-                               places.scriptsFolder ? places.scriptsFolder() : QString()),
-        categoryOf(entry->formName));
-    if (block == 0) {
-        io.out << document.allBlocksText();
-        return Success;
-    }
+    return NothingFound;
+}
+
+int printBlock(const EntryDocument& document, int block, Io& io) {
     const int index = document.blockOfCodeBox(block - 1);
     if (index < 0) {
         io.err << (document.codeBlockCount() == 1
@@ -152,7 +151,7 @@ int print(const Catalogue& catalogue, const Places& places, const QStringList& a
                                                      "tagloom: \"%1\" has %2 block\n")
                        : QCoreApplication::translate("CatalogueCommands",
                                                      "tagloom: \"%1\" has %2 blocks\n"))
-                      .arg(entry->title, QString::number(document.codeBlockCount()));
+                      .arg(document.title, QString::number(document.codeBlockCount()));
         return NothingFound;
     }
     QString code = document.blocks.at(index).code;
@@ -160,6 +159,25 @@ int print(const Catalogue& catalogue, const Places& places, const QStringList& a
         code += QLatin1Char('\n');
     io.out << code;
     return Success;
+}
+
+int print(const Catalogue& catalogue, const Places& places, const QStringList& arguments, Io& io) {
+    PrintRequest request;
+    if (const int code = readPrintArguments(arguments, &request, io); code != Success)
+        return code;
+    const ScriptEntry* entry = findTitle(catalogue, request.title);
+    if (!entry)
+        return noSuchTitle(catalogue, request.title, io);
+    // The code exactly as the viewer shows it.
+    const EntryDocument document = EntryDocument::fromEntry(
+        InstalledText::resolve(*entry, places.siteBase ? places.siteBase() : QString(),
+                               places.scriptsFolder ? places.scriptsFolder() : QString()),
+        categoryOf(entry->formName));
+    if (request.block == 0) {
+        io.out << document.allBlocksText();
+        return Success;
+    }
+    return printBlock(document, request.block, io);
 }
 
 } // namespace
