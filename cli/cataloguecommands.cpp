@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cataloguecommands.h"
 
+#include "cli/cataloguepack.h"
 #include "cli/commandline.h"
 #include "model/catalogue.h"
 #include "model/catalogueindex.h"
@@ -15,10 +16,26 @@ namespace CommandLine {
 
 namespace {
 
-const Catalogue& builtIn() {
-    static const Catalogue catalogue;
-    return catalogue;
+// The compiled-in search documents; the entry files parsed afresh if the blob cannot be read.
+SearchIndex builtInIndex() {
+    QList<SearchDocument> documents;
+    if (!CataloguePack::readSearch(CataloguePack::compiledSearch(), &documents))
+        return SearchIndex::fromCatalogue(builtInCatalogue());
+    SearchIndex index;
+    for (const SearchDocument& document : std::as_const(documents))
+        index.add(document);
+    return index;
 }
+
+// The catalogue the commands read: a given one (tests), or the compiled-in one.
+struct Source {
+    const Catalogue* given = nullptr;
+
+    const Catalogue& catalogue() const { return given ? *given : builtInCatalogue(); }
+    SearchIndex index() const {
+        return given ? SearchIndex::fromCatalogue(*given) : builtInIndex();
+    }
+};
 
 QString categoryOf(const QString& window) {
     const CatalogueIndex::Title* title = CatalogueIndex::findWindow(window);
@@ -56,14 +73,14 @@ int list(const QStringList& arguments, Io& io) {
     return NothingFound;
 }
 
-int search(const Catalogue& catalogue, const QStringList& arguments, Io& io) {
+int search(const Source& source, const QStringList& arguments, Io& io) {
     const QString query = arguments.join(QLatin1Char(' ')).trimmed();
     if (query.isEmpty()) {
         io.err << QCoreApplication::translate("CatalogueCommands",
                                               "tagloom: --search needs some text to look for\n");
         return BadUsage;
     }
-    const SearchIndex index = SearchIndex::fromCatalogue(catalogue);
+    const SearchIndex index = source.index();
     const auto hits = index.search(query, -1);
     if (hits.isEmpty()) {
         io.err << QCoreApplication::translate("CatalogueCommands",
@@ -129,11 +146,11 @@ int readPrintArguments(const QStringList& arguments, PrintRequest* request, Io& 
     return Success;
 }
 
-int noSuchTitle(const Catalogue& catalogue, const QString& title, Io& io) {
+int noSuchTitle(const Source& source, const QString& title, Io& io) {
     io.err << QCoreApplication::translate("CatalogueCommands",
                                           "tagloom: no script is called \"%1\"\n")
                   .arg(title);
-    const SearchIndex index = SearchIndex::fromCatalogue(catalogue);
+    const SearchIndex index = source.index();
     const auto hits = index.search(title, 5);
     if (!hits.isEmpty()) {
         io.err << QCoreApplication::translate("CatalogueCommands", "Did you mean:\n");
@@ -161,13 +178,13 @@ int printBlock(const EntryDocument& document, int block, Io& io) {
     return Success;
 }
 
-int print(const Catalogue& catalogue, const Places& places, const QStringList& arguments, Io& io) {
+int print(const Source& source, const Places& places, const QStringList& arguments, Io& io) {
     PrintRequest request;
     if (const int code = readPrintArguments(arguments, &request, io); code != Success)
         return code;
-    const ScriptEntry* entry = findTitle(catalogue, request.title);
+    const ScriptEntry* entry = findTitle(source.catalogue(), request.title);
     if (!entry)
-        return noSuchTitle(catalogue, request.title, io);
+        return noSuchTitle(source, request.title, io);
     // The code exactly as the viewer shows it.
     const EntryDocument document = EntryDocument::fromEntry(
         InstalledText::resolve(*entry, places.siteBase ? places.siteBase() : QString(),
@@ -182,24 +199,31 @@ int print(const Catalogue& catalogue, const Places& places, const QStringList& a
 
 } // namespace
 
+const Catalogue& builtInCatalogue() {
+    static const Catalogue catalogue = [] {
+        QList<ScriptEntry> entries;
+        if (CataloguePack::readEntries(CataloguePack::compiledEntries(), &entries))
+            return Catalogue(std::move(entries));
+        return Catalogue();
+    }();
+    return catalogue;
+}
+
 void addCatalogueCommands(Dispatcher& dispatcher, const Places& places,
                           const Catalogue* catalogue) {
-    const auto source = [catalogue]() -> const Catalogue& {
-        return catalogue ? *catalogue : builtIn();
-    };
+    const Source source{catalogue};
     dispatcher.add(
         {QStringLiteral("--list"),
          QCoreApplication::translate("CatalogueCommands", "--list [CATEGORY]"),
          QCoreApplication::translate("CatalogueCommands",
                                      "list every title and its category, or one category's titles"),
          list});
-    dispatcher.add({QStringLiteral("--search"),
-                    QCoreApplication::translate("CatalogueCommands", "--search TEXT"),
-                    QCoreApplication::translate(
-                        "CatalogueCommands", "titles that match, best first, with their category"),
-                    [source](const QStringList& arguments, Io& io) {
-                        return search(source(), arguments, io);
-                    }});
+    dispatcher.add(
+        {QStringLiteral("--search"),
+         QCoreApplication::translate("CatalogueCommands", "--search TEXT"),
+         QCoreApplication::translate("CatalogueCommands",
+                                     "titles that match, best first, with their category"),
+         [source](const QStringList& arguments, Io& io) { return search(source, arguments, io); }});
     dispatcher.add(
         {QStringLiteral("--print"),
          QCoreApplication::translate("CatalogueCommands", "--print TITLE [--block N]"),
@@ -207,7 +231,7 @@ void addCatalogueCommands(Dispatcher& dispatcher, const Places& places,
                                      "a script's code: every block under its placement line, or "
                                      "only block N"),
          [source, places](const QStringList& arguments, Io& io) {
-             return print(source(), places, arguments, io);
+             return print(source, places, arguments, io);
          }});
 }
 
