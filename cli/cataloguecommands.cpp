@@ -31,10 +31,11 @@ SearchIndex builtInIndex() {
 struct Source {
     const Catalogue* given = nullptr;
 
-    const Catalogue& catalogue() const { return given ? *given : builtInCatalogue(); }
     SearchIndex index() const {
         return given ? SearchIndex::fromCatalogue(*given) : builtInIndex();
     }
+    // The entry --print shows for a title, or nullptr.
+    const ScriptEntry* find(const QString& title) const;
 };
 
 QString categoryOf(const QString& window) {
@@ -95,18 +96,36 @@ int search(const Source& source, const QStringList& arguments, Io& io) {
     return Success;
 }
 
-const ScriptEntry* findTitle(const Catalogue& catalogue, const QString& title) {
-    const QList<const ScriptEntry*> entries = catalogue.entries();
-    for (const ScriptEntry* entry : entries) {
-        if (entry->title == title)
-            return entry;
-    }
+// The first of the titles equal to `title`, else the first equal to it trimmed and in any case;
+// -1 if none.
+int matchTitle(const QStringList& titles, const QString& title) {
+    const int exact = int(titles.indexOf(title));
+    if (exact >= 0)
+        return exact;
     const QString wanted = title.trimmed();
-    for (const ScriptEntry* entry : entries) {
-        if (entry->title.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
-            return entry;
+    for (int i = 0; i < titles.size(); ++i) {
+        if (titles.at(i).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
     }
-    return nullptr;
+    return -1;
+}
+
+const ScriptEntry* Source::find(const QString& title) const {
+    if (given) {
+        const QList<const ScriptEntry*> entries = given->entries();
+        QStringList titles;
+        for (const ScriptEntry* entry : entries)
+            titles.append(entry->title);
+        const int at = matchTitle(titles, title);
+        return at < 0 ? nullptr : entries.at(at);
+    }
+    // The compiled-in entries have exactly the index's titles, in its order (the build checks
+    // it), so an unknown title is known as such without reading them.
+    QStringList titles;
+    for (const CatalogueIndex::Title& indexed : CatalogueIndex::titles())
+        titles.append(indexed.title);
+    const int at = matchTitle(titles, title);
+    return at < 0 ? nullptr : builtInCatalogue().entry(CatalogueIndex::titles().at(at).window);
 }
 
 struct PrintRequest {
@@ -182,7 +201,7 @@ int print(const Source& source, const Places& places, const QStringList& argumen
     PrintRequest request;
     if (const int code = readPrintArguments(arguments, &request, io); code != Success)
         return code;
-    const ScriptEntry* entry = findTitle(source.catalogue(), request.title);
+    const ScriptEntry* entry = source.find(request.title);
     if (!entry)
         return noSuchTitle(source, request.title, io);
     // The code exactly as the viewer shows it.
