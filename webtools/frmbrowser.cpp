@@ -39,12 +39,16 @@ frmBrowser::frmBrowser(WebWindowFactory& web, QWidget* parent)
     m_txtURL->setText(AppFolder::sampleBaseUrl() + QStringLiteral("/index.html"));
     m_txtURL->setGeometry(Twips::rect(60, kRowTop, 5475, kRowHeight));
     m_txtURL->installEventFilter(this);
+    m_txtURL->setAccessibleName(QCoreApplication::translate("frmBrowser", "Address"));
 
     m_cmdgo = addButton("cmdgo", QCoreApplication::translate("frmBrowser", "Go"), 5640, 495);
     m_cmdgo->setDefault(true);
     m_cmdback = addButton("cmdback", QStringLiteral("<<"), 6240, 615);
     m_cmdForward = addButton("cmdForward", QStringLiteral(">>"), 6960, 675);
     m_cmdstop = addButton("cmdstop", QCoreApplication::translate("frmBrowser", "Stop"), 7740, 615);
+    // The arrows say nothing to a screen reader.
+    m_cmdback->setAccessibleName(QCoreApplication::translate("frmBrowser", "Back"));
+    m_cmdForward->setAccessibleName(QCoreApplication::translate("frmBrowser", "Forward"));
     connect(m_cmdgo, &QPushButton::clicked, this, &frmBrowser::cmdgo_Click);
     connect(m_cmdback, &QPushButton::clicked, this, &frmBrowser::cmdback_Click);
     connect(m_cmdForward, &QPushButton::clicked, this, &frmBrowser::cmdForward_Click);
