@@ -2,6 +2,8 @@
 // Types into the calculators, converters and logins of the generated sample pages with real key
 // presses, the one thing a page's own probe cannot do: a length limit or a key handler that
 // drops what the visitor types only shows up when the browser itself handles the keys.
+#include "support/eventwait.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -16,21 +18,6 @@ namespace {
 
 QString siteDir() {
     return QStringLiteral(TAGLOOM_TEST_SITE_DIR);
-}
-
-// Runs the event loop until `ready` holds or `timeoutMs` pass, never sleeping: the engine runs its
-// own tasks on this thread.
-bool waitUntil(const std::function<bool()>& ready, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    QTimer tick; // wakes the loop to look again even when nothing else happens
-    tick.start(20);
-    while (!ready()) {
-        if (clock.hasExpired(timeoutMs))
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
 }
 
 // Counts the key releases the page has seen, so a test knows its keys have all arrived before it

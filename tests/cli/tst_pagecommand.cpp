@@ -5,6 +5,7 @@
 #include "cli/pagecommand.h"
 #include "kit/diskpagefileaccess.h"
 #include "model/catalogue.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -16,11 +17,6 @@ namespace {
 
 const QByteArray kPage = "<html>\r\n<head>\r\n<title>t</title>\r\n</head>\r\n<body>\r\n<p>x</p>\r\n"
                          "</body>\r\n</html>\r\n";
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct Run {
     int code;

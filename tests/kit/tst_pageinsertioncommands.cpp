@@ -10,6 +10,8 @@
 #include "kit/pageinsertioncommands.h"
 #include "kit/pagepreviewwindow.h"
 #include "kit/windowregistry.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
 #include "support/testprogram.h"
 
 #include <QAction>
@@ -26,25 +28,6 @@ namespace {
 
 const QByteArray kPage =
     "<html>\n<head>\n<title>t</title>\n</head>\n<body>\n<p>x</p>\n</body>\n</html>\n";
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QAction* actionNamed(QMenu* menu, const QString& name) {
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == name)
-            return action;
-    }
-    return nullptr;
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include "kit/diskpagefileaccess.h"
 #include "model/pageeditor.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,17 +25,6 @@ PageSnippet clockSnippet() {
     s.byHand = {QStringLiteral("Upload the pictures.")};
     s.mentions = QStringLiteral("'clocks-digit' + n + '.svg' and clocks-am.svg");
     return s;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAction>
 #include <QList>
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -28,3 +30,12 @@ private slots:
 private:
     QList<QPointer<QWidget>> m_before;
 };
+
+// The menu's action of that object name, or nullptr.
+inline QAction* actionNamed(QMenu* menu, const QString& name) {
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == name)
+            return action;
+    }
+    return nullptr;
+}

@@ -14,6 +14,7 @@
 #include "kit/pagepreviewwindow.h"
 #include "model/catalogue.h"
 #include "support/guitest.h"
+#include "support/testfiles.h"
 #include "support/testprogram.h"
 
 #include <QAction>
@@ -34,25 +35,6 @@ const QByteArray kPage = "<!DOCTYPE html>\n<html>\n<head>\n<title>Mine</title>\n
                          "<body>\n<p>My own text.</p>\n</body>\n</html>\n";
 const QString kEntry = QStringLiteral("frmRedirect2");
 const QString kMarker = QStringLiteral("<!-- Tagloom: Redirect with Link -->");
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QAction* actionNamed(QMenu* menu, const QString& name) {
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == name)
-            return action;
-    }
-    return nullptr;
-}
 
 } // namespace
 

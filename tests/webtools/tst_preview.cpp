@@ -14,6 +14,7 @@
 #include "kit/entryview.h"
 #include "kit/windowregistry.h"
 #include "model/catalogue.h"
+#include "support/eventwait.h"
 #include "support/testprogram.h"
 #include "widgets/codebox.h"
 
@@ -40,23 +41,6 @@ constexpr int kLoadMs = 30000;
 bool engineLoaded() {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
-}
-
-// Runs the event loop until `ready` holds or `timeoutMs` pass. Unlike QTest::qWaitFor it never
-// sleeps between checks: the engine runs its own tasks on this thread, and a sleep holds up every
-// one of them (a page's dialogs and script answers most of all).
-bool waitUntil(const std::function<bool()>& ready, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    QTimer tick; // wakes the loop to look again even when nothing else happens
-    tick.start(20);
-    while (!ready()) {
-        if (clock.hasExpired(timeoutMs))
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
 }
 
 // QTRY_VERIFY without its sleeps.
