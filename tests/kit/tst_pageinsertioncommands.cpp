@@ -11,6 +11,7 @@
 #include "kit/pagepreviewwindow.h"
 #include "kit/windowregistry.h"
 #include "support/guitest.h"
+#include "support/pagefixture.h"
 #include "support/testfiles.h"
 #include "support/testprogram.h"
 
@@ -45,27 +46,21 @@ private slots:
 
 private:
     ScriptViewerWindow* openViewer(const QString& name);
-    PagePreviewWindow* preview() const { return m_program->app->pageInsertion()->preview(); }
+    PagePreviewWindow* preview() const {
+        return m_fixture.program->app->pageInsertion()->preview();
+    }
 
-    std::unique_ptr<TestProgram> m_program;
-    ScriptedFileChooser m_chooser;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_page;
+    PageFixture m_fixture;
 };
 
 void TestPageInsertionCommands::init() {
-    m_program = std::make_unique<TestProgram>();
-    m_chooser = ScriptedFileChooser();
-    m_program->app->context().fileChooser = &m_chooser;
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_page = m_dir->filePath(QStringLiteral("page.htm"));
-    writeAll(m_page, kPage);
+    m_fixture.start(kPage);
 }
 
 void TestPageInsertionCommands::cleanup() {
     if (preview())
         delete preview();
-    m_program.reset();
+    m_fixture.program.reset();
     const QWidgetList left = QApplication::topLevelWidgets();
     QVERIFY(std::none_of(left.cbegin(), left.cend(), [](QWidget* w) {
         return qobject_cast<PagePreviewWindow*>(w) != nullptr;
@@ -73,7 +68,7 @@ void TestPageInsertionCommands::cleanup() {
 }
 
 ScriptViewerWindow* TestPageInsertionCommands::openViewer(const QString& name) {
-    return qobject_cast<ScriptViewerWindow*>(m_program->windows()->show(name));
+    return qobject_cast<ScriptViewerWindow*>(m_fixture.program->windows()->show(name));
 }
 
 void TestPageInsertionCommands::codeBoxMenuPutsTheEntryIntoThePageAfterThePreview() {
@@ -86,7 +81,7 @@ void TestPageInsertionCommands::codeBoxMenuPutsTheEntryIntoThePageAfterThePrevie
     QCOMPARE(put->text(), PageInsertionCommands::putCaption());
     QVERIFY(actionNamed(menu.get(), QStringLiteral("actRemoveFromPage")));
 
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     put->trigger();
     QVERIFY(preview());
     QCOMPARE(preview()->windowTitle(), QStringLiteral("Put into My Page - Live Date"));
@@ -94,13 +89,13 @@ void TestPageInsertionCommands::codeBoxMenuPutsTheEntryIntoThePageAfterThePrevie
     QVERIFY2(diff.contains(QLatin1String("+<!-- Tagloom: Live Date -->")), qPrintable(diff));
     QVERIFY(diff.contains(QLatin1String("+<body onload=\"ldtStart()\">")));
     QVERIFY(diff.contains(QLatin1String(" <title>t</title>")));
-    QCOMPARE(readAll(m_page), kPage);
+    QCOMPARE(readAll(m_fixture.page), kPage);
 
     QTest::mouseClick(preview()->confirmButton(), Qt::LeftButton);
     QTRY_VERIFY(!preview());
-    QVERIFY(readAll(m_page).contains("<body onload=\"ldtStart()\">"));
-    QCOMPARE(readAll(m_page + QStringLiteral(".bak")), kPage);
-    QVERIFY(m_program->messages.shown.last().text.contains(QLatin1String("was put into")));
+    QVERIFY(readAll(m_fixture.page).contains("<body onload=\"ldtStart()\">"));
+    QCOMPARE(readAll(m_fixture.page + QStringLiteral(".bak")), kPage);
+    QVERIFY(m_fixture.program->messages.shown.last().text.contains(QLatin1String("was put into")));
 }
 
 void TestPageInsertionCommands::shortcutInTheViewerAndRemovalGiveThePageBack() {
@@ -108,19 +103,19 @@ void TestPageInsertionCommands::shortcutInTheViewerAndRemovalGiveThePageBack() {
     QApplication::setActiveWindow(viewer);
     QVERIFY(QTest::qWaitForWindowActive(viewer));
     viewer->codeBoxes().first()->setFocus();
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     QTest::keyClick(viewer->codeBoxes().first(), Qt::Key_I,
                     Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(preview());
     QTest::keyClick(preview()->confirmButton(), Qt::Key_Space);
     QTRY_VERIFY(!preview());
-    QVERIFY(readAll(m_page) != kPage);
+    QVERIFY(readAll(m_fixture.page) != kPage);
 
-    m_program->app->pageInsertion()->removeFromPage(
+    m_fixture.program->app->pageInsertion()->removeFromPage(
         EntryRef::catalogue(QStringLiteral("frmClock6")), viewer);
     QVERIFY(!preview()); // the dialog was cancelled
-    m_chooser.openAnswers = {m_page};
-    m_program->app->pageInsertion()->removeFromPage(
+    m_fixture.chooser.openAnswers = {m_fixture.page};
+    m_fixture.program->app->pageInsertion()->removeFromPage(
         EntryRef::catalogue(QStringLiteral("frmClock6")), viewer);
     QVERIFY(preview());
     QCOMPARE(preview()->confirmButton()->text(), QStringLiteral("&Remove"));
@@ -128,80 +123,83 @@ void TestPageInsertionCommands::shortcutInTheViewerAndRemovalGiveThePageBack() {
         QLatin1String("-<!-- Tagloom: Live Date -->")));
     QTest::mouseClick(preview()->confirmButton(), Qt::LeftButton);
     QTRY_VERIFY(!preview());
-    QCOMPARE(readAll(m_page), kPage);
+    QCOMPARE(readAll(m_fixture.page), kPage);
 }
 
 void TestPageInsertionCommands::cancelledOrRefusedPagesAreLeftAlone() {
-    PageInsertionCommands* commands = m_program->app->pageInsertion();
+    PageInsertionCommands* commands = m_fixture.program->app->pageInsertion();
     const EntryRef clock = EntryRef::catalogue(QStringLiteral("frmClock6"));
     commands->putIntoPage(clock, nullptr); // the dialog is cancelled
     QVERIFY(!preview());
-    QVERIFY(m_program->messages.shown.isEmpty());
+    QVERIFY(m_fixture.program->messages.shown.isEmpty());
 
-    m_chooser.openAnswers = {m_dir->path()};
+    m_fixture.chooser.openAnswers = {m_fixture.dir->path()};
     commands->putIntoPage(clock, nullptr);
     QVERIFY(!preview());
-    QVERIFY(m_program->messages.shown.last().text.contains(QLatin1String("is a folder")));
+    QVERIFY(m_fixture.program->messages.shown.last().text.contains(QLatin1String("is a folder")));
 
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     commands->removeFromPage(clock, nullptr);
     QVERIFY(!preview());
-    QVERIFY(m_program->messages.shown.last().text.contains(QLatin1String("not in this page")));
+    QVERIFY(
+        m_fixture.program->messages.shown.last().text.contains(QLatin1String("not in this page")));
 
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     commands->putIntoPage(clock, nullptr);
     QVERIFY(preview());
     QTest::mouseClick(preview()->cancelButton(), Qt::LeftButton);
     QTRY_VERIFY(!preview());
-    QCOMPARE(readAll(m_page), kPage);
+    QCOMPARE(readAll(m_fixture.page), kPage);
 }
 
 void TestPageInsertionCommands::pageChangedAfterThePreviewIsNotWritten() {
-    m_chooser.openAnswers = {m_page};
-    m_program->app->pageInsertion()->putIntoPage(EntryRef::catalogue(QStringLiteral("frmClock6")),
-                                                 nullptr);
+    m_fixture.chooser.openAnswers = {m_fixture.page};
+    m_fixture.program->app->pageInsertion()->putIntoPage(
+        EntryRef::catalogue(QStringLiteral("frmClock6")), nullptr);
     QVERIFY(preview());
     const QByteArray edited = QByteArray(kPage).replace("<p>x</p>", "<p>edited</p>");
-    writeAll(m_page, edited);
+    writeAll(m_fixture.page, edited);
     QTest::mouseClick(preview()->confirmButton(), Qt::LeftButton);
     QTRY_VERIFY(!preview());
-    QCOMPARE(readAll(m_page), edited);
-    QVERIFY(!QFile::exists(m_page + QStringLiteral(".bak")));
-    QVERIFY(m_program->messages.shown.last().text.contains(QLatin1String("nothing was written")));
+    QCOMPARE(readAll(m_fixture.page), edited);
+    QVERIFY(!QFile::exists(m_fixture.page + QStringLiteral(".bak")));
+    QVERIFY(m_fixture.program->messages.shown.last().text.contains(
+        QLatin1String("nothing was written")));
 }
 
 void TestPageInsertionCommands::wholePageEntriesAreSavedAsNewPages() {
-    const QString target = m_dir->filePath(QStringLiteral("menu.htm"));
+    const QString target = m_fixture.dir->filePath(QStringLiteral("menu.htm"));
     writeAll(target, "mine");
-    m_chooser.saveAnswers = {target, target};
-    m_program->messages.answers = {MessageBoxes::Answer::Yes, MessageBoxes::Answer::No};
-    PageInsertionCommands* commands = m_program->app->pageInsertion();
+    m_fixture.chooser.saveAnswers = {target, target};
+    m_fixture.program->messages.answers = {MessageBoxes::Answer::Yes, MessageBoxes::Answer::No};
+    PageInsertionCommands* commands = m_fixture.program->app->pageInsertion();
     const EntryRef menu = EntryRef::catalogue(QStringLiteral("frmMenus2"));
     commands->putIntoPage(menu, nullptr);
     QVERIFY(!preview());
-    QVERIFY(m_program->messages.shown.at(0).text.contains(QLatin1String("whole page of its own")));
-    QVERIFY(m_program->messages.shown.at(1).text.contains(QLatin1String("already exists")));
+    QVERIFY(m_fixture.program->messages.shown.at(0).text.contains(
+        QLatin1String("whole page of its own")));
+    QVERIFY(m_fixture.program->messages.shown.at(1).text.contains(QLatin1String("already exists")));
     QCOMPARE(readAll(target), QByteArray("mine"));
 
-    m_program->messages.answers = {MessageBoxes::Answer::Yes, MessageBoxes::Answer::Yes};
+    m_fixture.program->messages.answers = {MessageBoxes::Answer::Yes, MessageBoxes::Answer::Yes};
     commands->putIntoPage(menu, nullptr);
     QVERIFY(readAll(target).contains("<html"));
 }
 
 void TestPageInsertionCommands::myScriptsEntriesGoHeadAndBody() {
-    SlotStore slotStore(m_program->store);
+    SlotStore slotStore(m_fixture.program->store);
     MyScriptSlot slot;
     slot.number = 3;
     slot.name = QStringLiteral("My Greeting");
     slot.head = QStringLiteral("<style>p { color: red; }</style>");
     slot.body = QStringLiteral("<p id=\"hi\">Hi</p>");
     QVERIFY(slotStore.writeSlot(slot).ok);
-    m_chooser.openAnswers = {m_page};
-    m_program->app->pageInsertion()->putIntoPage(EntryRef::myScript(3), nullptr);
+    m_fixture.chooser.openAnswers = {m_fixture.page};
+    m_fixture.program->app->pageInsertion()->putIntoPage(EntryRef::myScript(3), nullptr);
     QVERIFY(preview());
     QTest::mouseClick(preview()->confirmButton(), Qt::LeftButton);
     QTRY_VERIFY(!preview());
-    const QString page = QString::fromUtf8(readAll(m_page));
+    const QString page = QString::fromUtf8(readAll(m_fixture.page));
     QVERIFY(page.indexOf(QLatin1String("color: red")) < page.indexOf(QLatin1String("</head>")));
     QVERIFY(page.indexOf(QLatin1String("id=\"hi\"")) > page.indexOf(QLatin1String("<p>x</p>")));
     QVERIFY(page.contains(QLatin1String("<!-- Tagloom: My Greeting -->")));

@@ -14,6 +14,7 @@
 #include "kit/pagepreviewwindow.h"
 #include "model/catalogue.h"
 #include "support/guitest.h"
+#include "support/pagefixture.h"
 #include "support/testfiles.h"
 #include "support/testprogram.h"
 
@@ -52,40 +53,35 @@ protected:
 
 private:
     CustomiseWindow* open(const QString& window = kEntry);
-    PagePreviewWindow* preview() const { return m_program->app->pageInsertion()->preview(); }
+    PagePreviewWindow* preview() const {
+        return m_fixture.program->app->pageInsertion()->preview();
+    }
     // Types into the setting's field as a user would, without leaving it.
     void type(const QString& setting, const QString& text);
     // Confirms the open preview and waits until it is gone.
     void confirm();
 
-    std::unique_ptr<TestProgram> m_program;
-    ScriptedFileChooser m_chooser;
+    PageFixture m_fixture;
     SystemProcessTerminator m_terminator;
-    std::unique_ptr<QTemporaryDir> m_dir;
     QPointer<CustomiseWindow> m_window;
-    QString m_page;
 };
 
 void TestCustomisePage::setUp() {
-    m_program = std::make_unique<TestProgram>();
-    m_chooser = ScriptedFileChooser();
-    m_program->app->context().fileChooser = &m_chooser;
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_page = m_dir->filePath(QStringLiteral("page.htm"));
-    writeAll(m_page, kPage);
+    m_fixture.start(kPage);
 }
 
 void TestCustomisePage::tearDown() {
     delete preview();
     delete m_window.data();
-    m_program.reset();
+    m_fixture.program.reset();
 }
 
 CustomiseWindow* TestCustomisePage::open(const QString& window) {
-    const ScriptEntry* entry = m_program->app->context().catalogue->entry(window);
+    const ScriptEntry* entry = m_fixture.program->app->context().catalogue->entry(window);
     auto* pane = new PreviewPane(nullptr, m_terminator, QString(),
                                  QStringLiteral("no web engine in this test"));
-    m_window = new CustomiseWindow(*entry, pane, QString(), m_program->app->pageInsertion());
+    m_window =
+        new CustomiseWindow(*entry, pane, QString(), m_fixture.program->app->pageInsertion());
     m_window->show();
     return m_window;
 }
@@ -137,7 +133,7 @@ void TestCustomisePage::customisedCodeGoesInAndComesOutByteForByte() {
     QAction* remove = actionNamed(menu.get(), QStringLiteral("actRemoveFromPage"));
     QVERIFY(remove);
 
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(preview());
     QCOMPARE(preview()->windowTitle(), QStringLiteral("Put into My Page - Redirect with Link"));
@@ -145,64 +141,64 @@ void TestCustomisePage::customisedCodeGoesInAndComesOutByteForByte() {
     QVERIFY2(diff.contains(QLatin1String("+  const seconds = 12;")), qPrintable(diff));
     QVERIFY(
         diff.contains(QLatin1String("+  const message = 'This shop has moved; off you go in';")));
-    QCOMPARE(readAll(m_page), kPage);
+    QCOMPARE(readAll(m_fixture.page), kPage);
     confirm();
 
-    const QByteArray changed = readAll(m_page);
+    const QByteArray changed = readAll(m_fixture.page);
     QVERIFY(changed.contains("const message = 'This shop has moved; off you go in';"));
     QVERIFY(changed.contains("const seconds = 12;"));
     QVERIFY(!changed.contains("We have moved!"));
-    QCOMPARE(readAll(m_page + QStringLiteral(".bak")), kPage);
-    QVERIFY(m_program->messages.shown.last().text.contains(QLatin1String("was put into")));
+    QCOMPARE(readAll(m_fixture.page + QStringLiteral(".bak")), kPage);
+    QVERIFY(m_fixture.program->messages.shown.last().text.contains(QLatin1String("was put into")));
 
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     remove->trigger();
     QVERIFY(preview());
     QCOMPARE(preview()->confirmButton()->text(), QStringLiteral("&Remove"));
     confirm();
-    QCOMPARE(readAll(m_page), kPage);
+    QCOMPARE(readAll(m_fixture.page), kPage);
 }
 
 void TestCustomisePage::plainAndCustomisedShareOneInsertion() {
     CustomiseWindow* window = open();
     type(QStringLiteral("goText"), QStringLiteral("Take me there"));
-    PageInsertionCommands* commands = m_program->app->pageInsertion();
+    PageInsertionCommands* commands = m_fixture.program->app->pageInsertion();
     const EntryRef plain = EntryRef::catalogue(kEntry);
 
     // Plain first, then customised on Ctrl+Shift+I: the customised code replaces it.
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     commands->putIntoPage(plain, nullptr);
     confirm();
     window->activateWindow();
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     window->codeBoxes().first()->setFocus();
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     QTest::keyClick(window->codeBoxes().first(), Qt::Key_I,
                     Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(preview());
     QVERIFY(preview()->diffView()->toPlainText().contains(
         QLatin1String("-  const goText = 'Go now';")));
     confirm();
-    QByteArray page = readAll(m_page);
+    QByteArray page = readAll(m_fixture.page);
     QCOMPARE(page.count(kMarker.toUtf8()), 1);
     QVERIFY(page.contains("const goText = 'Take me there';"));
     QVERIFY(!page.contains("'Go now'"));
 
     // The plain entry put in again replaces the customised one, and its removal finds it.
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     commands->putIntoPage(plain, nullptr);
     confirm();
-    page = readAll(m_page);
+    page = readAll(m_fixture.page);
     QCOMPARE(page.count(kMarker.toUtf8()), 1);
     QVERIFY(page.contains("'Go now'"));
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     window->putIntoPage();
     confirm();
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     commands->removeFromPage(plain, nullptr);
     confirm();
-    QCOMPARE(readAll(m_page), kPage);
+    QCOMPARE(readAll(m_fixture.page), kPage);
 }
 
 void TestCustomisePage::valuesThatWouldEndTheScriptStayInsideIt() {
@@ -211,16 +207,17 @@ void TestCustomisePage::valuesThatWouldEndTheScriptStayInsideIt() {
     const QString hostile = QStringLiteral("</script><script>document.title='broken out'</script>"
                                            "<!-- /Tagloom: Redirect with Link --></body>");
     type(QStringLiteral("message"), hostile);
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     m_window->putIntoPage();
     confirm();
-    const QByteArray page = readAll(m_page);
+    const QByteArray page = readAll(m_fixture.page);
     // Only the entry's own script elements end in the page; the value is one JavaScript
     // string that gives back exactly what was typed.
     QByteArray plainPage;
     {
         const PageChange plain = PageInsertion::insert(
-            kPage, PageSnippet::fromEntry(*m_program->app->context().catalogue->entry(kEntry)));
+            kPage,
+            PageSnippet::fromEntry(*m_fixture.program->app->context().catalogue->entry(kEntry)));
         QVERIFY(plain.ok);
         plainPage = plain.after;
     }
@@ -236,10 +233,10 @@ void TestCustomisePage::valuesThatWouldEndTheScriptStayInsideIt() {
     QCOMPARE(value, hostile);
 
     // Removal, plain or customised, still finds the one real end marker.
-    m_chooser.openAnswers = {m_page};
-    m_program->app->pageInsertion()->removeFromPage(EntryRef::catalogue(kEntry), nullptr);
+    m_fixture.chooser.openAnswers = {m_fixture.page};
+    m_fixture.program->app->pageInsertion()->removeFromPage(EntryRef::catalogue(kEntry), nullptr);
     confirm();
-    QCOMPARE(readAll(m_page), kPage);
+    QCOMPARE(readAll(m_fixture.page), kPage);
 }
 
 void TestCustomisePage::textThePageCannotHoldKeepsItsMeaning() {
@@ -247,14 +244,14 @@ void TestCustomisePage::textThePageCannotHoldKeepsItsMeaning() {
     // text the page cannot hold is written as a JavaScript escape there.
     const QByteArray western = "<html>\r\n<head>\r\n<meta charset=\"windows-1252\">\r\n"
                                "</head>\r\n<body>\r\n<p>Caf\xE9</p>\r\n</body>\r\n</html>\r\n";
-    writeAll(m_page, western);
+    writeAll(m_fixture.page, western);
     open();
     const QString text = QStringLiteral(u"Caf\u00e9 \u65e5\u672c \u2713 \U0001F600");
     type(QStringLiteral("message"), text);
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     m_window->putIntoPage();
     confirm();
-    const QByteArray page = readAll(m_page);
+    const QByteArray page = readAll(m_fixture.page);
     QVERIFY2(!page.contains("&#"), page.constData());
     const int at = page.indexOf("const message = ");
     QVERIFY(at > 0);
@@ -265,10 +262,10 @@ void TestCustomisePage::textThePageCannotHoldKeepsItsMeaning() {
                                              &value));
     QCOMPARE(value, text);
 
-    m_chooser.openAnswers = {m_page};
+    m_fixture.chooser.openAnswers = {m_fixture.page};
     m_window->removeFromPage();
     confirm();
-    QCOMPARE(readAll(m_page), western);
+    QCOMPARE(readAll(m_fixture.page), western);
 }
 
 QTEST_MAIN(TestCustomisePage)
