@@ -2,9 +2,7 @@
 #include "platform/userfiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace UserFiles {
@@ -35,14 +33,6 @@ bool read(const QString& path, qint64 maxBytes, QByteArray* data, QString* error
         return false;
     }
     return true;
-}
-
-bool makeFolder(const QString& path, QString* error) {
-    if (QDir().mkpath(path))
-        return true;
-    *error = QCoreApplication::translate("UserFiles", "the folder %1 could not be made")
-                 .arg(QDir::toNativeSeparators(path));
-    return false;
 }
 
 } // namespace UserFiles

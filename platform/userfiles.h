@@ -10,6 +10,5 @@ namespace UserFiles {
 // Writes through a temporary file renamed into place, so a failure leaves any earlier file.
 bool write(const QString& path, const QByteArray& data, QString* error);
 bool read(const QString& path, qint64 maxBytes, QByteArray* data, QString* error);
-bool makeFolder(const QString& path, QString* error);
 
 } // namespace UserFiles
