@@ -17,6 +17,7 @@ class SeparateBrowserService;
 class PreviewService;
 class EntryActions;
 class FileChooser;
+class PageInsertionCommands;
 
 // The outside world and the few shared windows, handed to every window that needs them.
 // The program fills it with real adapters; tests fill it with doubles. Every service is
@@ -42,4 +43,6 @@ struct AppContext {
     Service<MyScriptsService> myScripts;
     Service<SeparateBrowserService> separateBrowser;
     Service<PreviewService> preview;
+    // "Put into My Page..." and its removal, for windows that make their own snippet.
+    Service<PageInsertionCommands> pageInsertion;
 };

@@ -82,7 +82,18 @@ QMenu* EntryViewCommands::contextMenu(QPlainTextEdit* box) {
         entry.block = blockOf(box);
         m_context->entryActions->addTo(menu, entry, m_window);
     }
+    if (!m_menuActions.isEmpty())
+        menu->addSeparator();
+    for (QAction* action : std::as_const(m_menuActions)) {
+        if (action)
+            menu->addAction(action);
+    }
     return menu;
+}
+
+void EntryViewCommands::addMenuActions(const QList<QAction*>& actions) {
+    for (QAction* action : actions)
+        m_menuActions.append(action);
 }
 
 bool EntryViewCommands::eventFilter(QObject* watched, QEvent* event) {

@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class QAction;
 class QPlainTextEdit;
 class QMenu;
 class QWidget;
@@ -37,6 +38,8 @@ public:
     // The box's context menu as the user gets it; the caller owns it.
     QMenu* contextMenu(QPlainTextEdit* box);
     void setEntry(const EntryRef& entry) { m_entry = entry; }
+    // The window's own commands, offered in every code box's menu after the others.
+    void addMenuActions(const QList<QAction*>& actions);
 
     void copyCode(QPlainTextEdit* box);
     void copyAllBlocks(QWidget* where);
@@ -64,5 +67,6 @@ private:
     DocumentSource m_document;
     bool m_offerLargeView;
     QList<QPair<QPlainTextEdit*, int>> m_boxes;
+    QList<QPointer<QAction>> m_menuActions;
     QPointer<LargeView> m_largeView;
 };

@@ -76,16 +76,23 @@ QString PageInsertionCommands::choosePage(QWidget* origin, const QString& captio
 }
 
 void PageInsertionCommands::putIntoPage(const EntryRef& entry, QWidget* origin) {
-    const std::optional<PageSnippet> snippet = m_snippetFor(entry);
-    if (!snippet)
-        return;
-    if (!snippet->hasPieces()) {
-        if (snippet->newPages.isEmpty()) {
+    if (const std::optional<PageSnippet> snippet = m_snippetFor(entry))
+        putSnippetIntoPage(*snippet, origin);
+}
+
+void PageInsertionCommands::removeFromPage(const EntryRef& entry, QWidget* origin) {
+    if (const std::optional<PageSnippet> snippet = m_snippetFor(entry))
+        removeSnippetFromPage(*snippet, origin);
+}
+
+void PageInsertionCommands::putSnippetIntoPage(const PageSnippet& snippet, QWidget* origin) {
+    if (!snippet.hasPieces()) {
+        if (snippet.newPages.isEmpty()) {
             m_context.messages->inform(
                 origin, kPutTitle,
                 QCoreApplication::translate("PageInsertionCommands",
                                             "\"%1\" has no code to put into a page.")
-                    .arg(snippet->title),
+                    .arg(snippet.title),
                 MessageBoxes::Icon::Information);
             return;
         }
@@ -95,24 +102,24 @@ void PageInsertionCommands::putIntoPage(const EntryRef& entry, QWidget* origin) 
                 "PageInsertionCommands",
                 "\"%1\" is a whole page of its own, so it is not put into an existing "
                 "page.\n\nSave it as a new page?")
-                .arg(snippet->title),
+                .arg(snippet.title),
             MessageBoxes::Answer::Yes, MessageBoxes::Icon::Question);
         if (answer == MessageBoxes::Answer::Yes)
-            saveNewPage(snippet->newPages.first(), snippet->title, origin, m_lastFolder);
+            saveNewPage(snippet.newPages.first(), snippet.title, origin, m_lastFolder);
         return;
     }
     const QString path = choosePage(origin, kPutTitle);
     if (path.isEmpty())
         return;
-    const PageEditor::Preview preview = m_editor.previewInsert(path, *snippet);
+    const PageEditor::Preview preview = m_editor.previewInsert(path, snippet);
     if (!preview.ok()) {
         m_context.messages->inform(origin, kPutTitle, preview.error, MessageBoxes::Icon::Warning);
         return;
     }
     showPreview(preview, origin);
-    if (m_preview && !snippet->newPages.isEmpty()) {
-        const PageSnippet::NewPage page = snippet->newPages.first();
-        const QString title = snippet->title;
+    if (m_preview && !snippet.newPages.isEmpty()) {
+        const PageSnippet::NewPage page = snippet.newPages.first();
+        const QString title = snippet.title;
         const QString folder = QFileInfo(path).absolutePath();
         QPointer<PagePreviewWindow> window = m_preview;
         m_preview->onSaveNewPage(
@@ -120,14 +127,11 @@ void PageInsertionCommands::putIntoPage(const EntryRef& entry, QWidget* origin) 
     }
 }
 
-void PageInsertionCommands::removeFromPage(const EntryRef& entry, QWidget* origin) {
-    const std::optional<PageSnippet> snippet = m_snippetFor(entry);
-    if (!snippet)
-        return;
+void PageInsertionCommands::removeSnippetFromPage(const PageSnippet& snippet, QWidget* origin) {
     const QString path = choosePage(origin, kRemoveTitle);
     if (path.isEmpty())
         return;
-    const PageEditor::Preview preview = m_editor.previewRemove(path, snippet->title);
+    const PageEditor::Preview preview = m_editor.previewRemove(path, snippet.title);
     if (!preview.ok()) {
         m_context.messages->inform(origin, kRemoveTitle, preview.error,
                                    MessageBoxes::Icon::Warning);

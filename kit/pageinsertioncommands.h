@@ -5,6 +5,7 @@
 #include "kit/entryactions.h"
 #include "model/pageeditor.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 
@@ -34,12 +35,21 @@ public:
 
     void putIntoPage(const EntryRef& entry, QWidget* origin);
     void removeFromPage(const EntryRef& entry, QWidget* origin);
+    // The same for a snippet made elsewhere (an entry with the user's own settings). Its
+    // title names the insertion, so putting in the plain entry later replaces it, and removing
+    // either takes it out.
+    void putSnippetIntoPage(const PageSnippet& snippet, QWidget* origin);
+    void removeSnippetFromPage(const PageSnippet& snippet, QWidget* origin);
 
     // The preview window opened last, while it is open.
     PagePreviewWindow* preview() const;
 
-    static QString putCaption() { return QStringLiteral("&Put into My Page..."); }
-    static QString removeCaption() { return QStringLiteral("&Remove from My Page..."); }
+    static QString putCaption() {
+        return QCoreApplication::translate("PageInsertionCommands", "&Put into My Page...");
+    }
+    static QString removeCaption() {
+        return QCoreApplication::translate("PageInsertionCommands", "&Remove from My Page...");
+    }
 
 private:
     FileChooser& chooser();

@@ -28,6 +28,20 @@ QString entity(char32_t c) {
     return QStringLiteral("&#%1;").arg(uint(c));
 }
 
+// One \uXXXX per UTF-16 unit: valid in strings, template literals, regular expressions and
+// names alike.
+QString scriptEscape(char32_t c) {
+    QString out;
+    for (const QChar unit : QString::fromUcs4(&c, 1))
+        out += QStringLiteral("\\u%1").arg(unit.unicode(), 4, 16, QLatin1Char('0'));
+    return out;
+}
+
+// Six hex digits need no blank after them to end the escape.
+QString styleEscape(char32_t c) {
+    return QStringLiteral("\\%1").arg(uint(c), 6, 16, QLatin1Char('0'));
+}
+
 PageText::Encoding encodingForCharset(const QString& charset) {
     const QString name = charset.trimmed().toLower();
     if (name.isEmpty() || name == QLatin1String("utf-8") || name == QLatin1String("utf8") ||
@@ -103,6 +117,24 @@ QByteArray PageText::encode(const QString& units) const {
 }
 
 QString PageText::toUnits(const QString& text) const {
+    return toUnits(text, entity);
+}
+
+QString PageText::codeToUnits(const QString& code) const {
+    if (m_encoding != Encoding::Windows1252 && m_encoding != Encoding::OtherSingleByte)
+        return toUnits(code);
+    QString units;
+    qsizetype from = 0;
+    for (const PageScanner::RawText& raw : PageScanner::scan(code).code) {
+        units += toUnits(code.mid(from, raw.contents.start - from), entity);
+        units += toUnits(code.mid(raw.contents.start, raw.contents.length()),
+                         raw.element == QLatin1String("script") ? scriptEscape : styleEscape);
+        from = raw.contents.end;
+    }
+    return units + toUnits(code.mid(from), entity);
+}
+
+QString PageText::toUnits(const QString& text, QString (*escape)(char32_t)) const {
     switch (m_encoding) {
     case Encoding::Utf16LE:
     case Encoding::Utf16BE:
@@ -121,7 +153,7 @@ QString PageText::toUnits(const QString& text) const {
         if (byte >= 0)
             units.append(QChar(char16_t(byte)));
         else
-            units.append(entity(c));
+            units.append(escape(c));
     }
     return units;
 }

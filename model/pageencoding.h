@@ -20,6 +20,10 @@ public:
     QByteArray encode(const QString& units) const;
     // New text in the page's encoding; characters it cannot hold become numeric entities.
     QString toUnits(const QString& text) const;
+    // New markup in the page's encoding. Inside its <script> and <style> elements, where an
+    // entity would be read as plain text, characters the page cannot hold become JavaScript
+    // or CSS escapes instead, so the code means what it meant.
+    QString codeToUnits(const QString& code) const;
     // Units back to readable text, for showing what changes.
     QString toText(const QString& units) const;
 
@@ -28,6 +32,8 @@ public:
     const QString& lineEnding() const { return m_lineEnding; }
 
 private:
+    QString toUnits(const QString& text, QString (*escape)(char32_t)) const;
+
     Encoding m_encoding = Encoding::Utf8;
     QByteArray m_bom;
     QString m_units;

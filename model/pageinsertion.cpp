@@ -438,7 +438,7 @@ struct Groups {
 
 // A piece's code in the page's characters and line breaks.
 QString codeForPage(const PageText& pageText, const QString& code, const QString& eol) {
-    QString units = pageText.toUnits(code);
+    QString units = pageText.codeToUnits(code);
     units.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (eol != QLatin1String("\n"))
         units.replace(QLatin1String("\n"), eol);

@@ -242,6 +242,8 @@ Layout scan(const QString& text) {
         const qsizetype tagEnd = readAttributes(text, nameEnd, &attrs);
         noteStartTag(text, name, {lt, tagEnd}, attrs, &layout);
         pos = rawTextEnd(text, name, tagEnd);
+        if (name == QLatin1String("script") || name == QLatin1String("style"))
+            layout.code.append({name, {tagEnd, pos}});
     }
     return layout;
 }

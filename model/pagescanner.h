@@ -33,6 +33,12 @@ struct Region {
     Span whole() const { return {opening.start, closing.end}; }
 };
 
+// The contents of a <script> or <style> element (between its start and end tags).
+struct RawText {
+    QString element; // "script" or "style"
+    Span contents;
+};
+
 struct Layout {
     Span htmlStart;
     Span headStart;
@@ -44,6 +50,7 @@ struct Layout {
     QString charset; // from <meta charset> or <meta http-equiv content="...charset=...">
     QList<Region> regions;
     QList<Span> comments; // every comment, for finding the notes inside regions
+    QList<RawText> code;  // every script and style element's contents
 };
 
 Layout scan(const QString& text);

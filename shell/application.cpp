@@ -61,6 +61,7 @@ void Application::installPageInsertion() {
             return std::nullopt;
         },
         this);
+    m_context.pageInsertion = m_pageInsertion;
 }
 
 Application::~Application() {

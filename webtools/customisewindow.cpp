@@ -4,10 +4,12 @@
 #include "webtools/previewpane.h"
 
 #include "kit/entryview.h"
+#include "kit/pageinsertioncommands.h"
 #include "model/entrydocument.h"
 #include "model/previewpage.h"
 #include "widgets/codebox.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -56,11 +58,13 @@ QStringList itemsOf(const QString& text) {
 } // namespace
 
 CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
-                                 const QString& siteFolder, QWidget* parent)
+                                 const QString& siteFolder, PageInsertionCommands* pages,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_entry(entry)
     , m_siteFolder(siteFolder)
-    , m_preview(preview) {
+    , m_preview(preview)
+    , m_pages(pages) {
     setObjectName(QStringLiteral("frmCustomise"));
     setWindowTitle(
         QCoreApplication::translate("CustomiseWindow", "Customise - %1").arg(entry.title));
@@ -68,7 +72,8 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
     resize(1180, 760);
 
     // The copy commands and the large view take the customised code. Entry actions are left
-    // out: they act on the catalogue's own entry, not on this customised copy.
+    // out: they act on the catalogue's own entry, not on this customised copy; the window
+    // offers its own page commands instead.
     m_commands = new EntryViewCommands(this, nullptr, EntryRef(), [this] {
         return EntryDocument::fromEntry(m_entry.customised());
     });
@@ -79,7 +84,30 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
 
     // Left: the settings above the code.
     auto* left = new QSplitter(Qt::Vertical, splitter);
-    auto* settingsPart = new QWidget(left);
+    left->addWidget(makeSettingsPart(left));
+    left->addWidget(makeCodePart(left));
+    left->setStretchFactor(0, 3);
+    left->setStretchFactor(1, 2);
+
+    // Right: the preview.
+    m_preview->setParent(splitter);
+    splitter->addWidget(left);
+    splitter->addWidget(m_preview);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+
+    m_previewDelay.setSingleShot(true);
+    m_previewDelay.setInterval(kPreviewDelayMs);
+    connect(&m_previewDelay, &QTimer::timeout, this, &CustomiseWindow::refreshPreview);
+
+    updateCode();
+    refreshPreview();
+    if (!m_fields.isEmpty())
+        setFocusProxy(m_fields.first());
+}
+
+QWidget* CustomiseWindow::makeSettingsPart(QWidget* parent) {
+    auto* settingsPart = new QWidget(parent);
     auto* settingsLayout = new QVBoxLayout(settingsPart);
     settingsLayout->setContentsMargins(0, 0, 0, 0);
     auto* intro = new QLabel(settingsPart);
@@ -92,7 +120,7 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
             QCoreApplication::translate("CustomiseWindow",
                                         "Change the settings of \"%1\"; the code below and the "
                                         "preview follow.")
-                .arg(entry.title));
+                .arg(m_entry.original().title));
     settingsLayout->addWidget(intro);
     if (!m_entry.errors().isEmpty()) {
         auto* problems = new QLabel(
@@ -104,7 +132,14 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
     }
     auto* scroll = new QScrollArea(settingsPart);
     scroll->setWidgetResizable(true);
-    auto* form = new QWidget(scroll);
+    scroll->setWidget(makeForm(scroll));
+    settingsLayout->addWidget(scroll, 1);
+    settingsLayout->addWidget(makeButtons(settingsPart));
+    return settingsPart;
+}
+
+QWidget* CustomiseWindow::makeForm(QWidget* parent) {
+    auto* form = new QWidget(parent);
     auto* formLayout = new QFormLayout(form);
     formLayout->setRowWrapPolicy(QFormLayout::WrapLongRows);
     formLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -121,10 +156,11 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
         field->setToolTip(setting.name);
         formLayout->addRow(caption, field);
     }
-    scroll->setWidget(form);
-    settingsLayout->addWidget(scroll, 1);
+    return form;
+}
 
-    auto* buttons = new QDialogButtonBox(settingsPart);
+QDialogButtonBox* CustomiseWindow::makeButtons(QWidget* parent) {
+    auto* buttons = new QDialogButtonBox(parent);
     auto* reset = buttons->addButton(QCoreApplication::translate("CustomiseWindow", "&Reset"),
                                      QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("cmdReset"));
@@ -136,14 +172,41 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
                            QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("cmdCopyAllBlocks"));
     connect(copy, &QPushButton::clicked, this, &CustomiseWindow::copyAllBlocks);
+    if (m_pages)
+        addPageCommands(buttons);
     auto* close = buttons->addButton(QDialogButtonBox::Close);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    settingsLayout->addWidget(buttons);
+    return buttons;
+}
 
-    auto* codePart = new QScrollArea(left);
+// The same captions and key as "Put into My Page..." in the viewers: a button beside Copy All
+// Blocks, Ctrl+Shift+I anywhere in the window, and both commands in the code boxes' menus.
+void CustomiseWindow::addPageCommands(QDialogButtonBox* buttons) {
+    auto* put = new QAction(PageInsertionCommands::putCaption(), this);
+    put->setObjectName(QStringLiteral("actPutIntoPage"));
+    put->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    put->setShortcutContext(Qt::WindowShortcut);
+    connect(put, &QAction::triggered, this, &CustomiseWindow::putIntoPage);
+    addAction(put);
+    auto* remove = new QAction(PageInsertionCommands::removeCaption(), this);
+    remove->setObjectName(QStringLiteral("actRemoveFromPage"));
+    connect(remove, &QAction::triggered, this, &CustomiseWindow::removeFromPage);
+    m_commands->addMenuActions({put, remove});
+
+    auto* button =
+        buttons->addButton(PageInsertionCommands::putCaption(), QDialogButtonBox::ActionRole);
+    button->setObjectName(QStringLiteral("cmdPutIntoPage"));
+    button->setToolTip(QCoreApplication::translate(
+        "CustomiseWindow", "Put the code with your settings into a page of yours (Ctrl+Shift+I)"));
+    connect(button, &QPushButton::clicked, this, &CustomiseWindow::putIntoPage);
+}
+
+QWidget* CustomiseWindow::makeCodePart(QWidget* parent) {
+    auto* codePart = new QScrollArea(parent);
     codePart->setWidgetResizable(true);
     auto* code = new QWidget(codePart);
     auto* codeLayout = new QVBoxLayout(code);
+    const ScriptEntry& entry = m_entry.original();
     for (int b = 0; b < entry.blocks.size(); ++b) {
         const EntryBlock& block = entry.blocks.at(b);
         if (block.hasInstruction()) {
@@ -170,26 +233,7 @@ CustomiseWindow::CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview,
     }
     codeLayout->addStretch();
     codePart->setWidget(code);
-    left->addWidget(settingsPart);
-    left->addWidget(codePart);
-    left->setStretchFactor(0, 3);
-    left->setStretchFactor(1, 2);
-
-    // Right: the preview.
-    m_preview->setParent(splitter);
-    splitter->addWidget(left);
-    splitter->addWidget(m_preview);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 3);
-
-    m_previewDelay.setSingleShot(true);
-    m_previewDelay.setInterval(kPreviewDelayMs);
-    connect(&m_previewDelay, &QTimer::timeout, this, &CustomiseWindow::refreshPreview);
-
-    updateCode();
-    refreshPreview();
-    if (!m_fields.isEmpty())
-        setFocusProxy(m_fields.first());
+    return codePart;
 }
 
 int CustomiseWindow::settingIndex(const QString& name) const {
@@ -202,22 +246,11 @@ int CustomiseWindow::settingIndex(const QString& name) const {
 
 QWidget* CustomiseWindow::makeField(int index) {
     const Setting& setting = m_entry.settings().at(index);
-    const QString objectName = QStringLiteral("setting_%1").arg(setting.name);
     QWidget* field = nullptr;
     switch (setting.type) {
-    case Type::Number: {
-        auto* spin = new QDoubleSpinBox(this);
-        spin->setDecimals(setting.decimals);
-        spin->setRange(-1e9, 1e9);
-        spin->setSingleStep(setting.decimals > 0 ? std::pow(10.0, -setting.decimals) : 1.0);
-        if (!setting.unit.isEmpty())
-            spin->setSuffix(QLatin1Char(' ') + setting.unit);
-        spin->setValue(setting.value.toDouble());
-        connect(spin, &QDoubleSpinBox::valueChanged, this,
-                [this, index](double value) { changed(index, value); });
-        field = spin;
+    case Type::Number:
+        field = makeNumberField(index);
         break;
-    }
     case Type::Boolean: {
         auto* check = new QCheckBox(this);
         check->setChecked(setting.value.toBool());
@@ -233,53 +266,74 @@ QWidget* CustomiseWindow::makeField(int index) {
         field = line;
         break;
     }
-    case Type::Colour: {
-        auto* button = new QPushButton(this);
-        connect(button, &QPushButton::clicked, this, [this, index] {
-            auto* dialog = new QColorDialog(QColor(m_entry.value(index).toString()), this);
-            dialog->setObjectName(QStringLiteral("colourPicker"));
-            dialog->setAttribute(Qt::WA_DeleteOnClose);
-            connect(dialog, &QColorDialog::colorSelected, this,
-                    [this, index](const QColor& colour) {
-                        changed(index, colour.name(QColor::HexRgb));
-                        showValue(index);
-                    });
-            dialog->open();
-        });
-        field = button;
+    case Type::Colour:
+        field = makeColourField(index);
+        break;
+    case Type::StringList:
+        field = makeListField(index);
+        break;
+    case Type::Other:
+        field = makeReadOnlyField(index);
         break;
     }
-    case Type::StringList: {
-        auto* list = new QPlainTextEdit(this);
-        list->setTabChangesFocus(true);
-        list->setPlaceholderText(QCoreApplication::translate("CustomiseWindow", "One item a line"));
-        list->setMaximumHeight(110);
-        list->setPlainText(setting.value.toStringList().join(QLatin1Char('\n')));
-        connect(list, &QPlainTextEdit::textChanged, this,
-                [this, index, list] { changed(index, itemsOf(list->toPlainText())); });
-        field = list;
-        break;
-    }
-    case Type::Other: {
-        if (setting.literal.contains(QLatin1Char('\n'))) {
-            auto* box = new QPlainTextEdit(setting.literal, this);
-            box->setReadOnly(true);
-            box->setTabChangesFocus(true);
-            box->setMaximumHeight(90);
-            box->setLineWrapMode(QPlainTextEdit::NoWrap);
-            field = box;
-        } else {
-            auto* line = new QLineEdit(setting.literal, this);
-            line->setReadOnly(true);
-            field = line;
-        }
-        break;
-    }
-    }
-    field->setObjectName(objectName);
-    if (setting.type == Type::Colour)
-        paintColourButton(static_cast<QPushButton*>(field), setting.value.toString());
+    field->setObjectName(QStringLiteral("setting_%1").arg(setting.name));
     return field;
+}
+
+QWidget* CustomiseWindow::makeNumberField(int index) {
+    const Setting& setting = m_entry.settings().at(index);
+    auto* spin = new QDoubleSpinBox(this);
+    spin->setDecimals(setting.decimals);
+    spin->setRange(-1e9, 1e9);
+    spin->setSingleStep(setting.decimals > 0 ? std::pow(10.0, -setting.decimals) : 1.0);
+    if (!setting.unit.isEmpty())
+        spin->setSuffix(QLatin1Char(' ') + setting.unit);
+    spin->setValue(setting.value.toDouble());
+    connect(spin, &QDoubleSpinBox::valueChanged, this,
+            [this, index](double value) { changed(index, value); });
+    return spin;
+}
+
+QWidget* CustomiseWindow::makeColourField(int index) {
+    auto* button = new QPushButton(this);
+    connect(button, &QPushButton::clicked, this, [this, index] {
+        auto* dialog = new QColorDialog(QColor(m_entry.value(index).toString()), this);
+        dialog->setObjectName(QStringLiteral("colourPicker"));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QColorDialog::colorSelected, this, [this, index](const QColor& colour) {
+            changed(index, colour.name(QColor::HexRgb));
+            showValue(index);
+        });
+        dialog->open();
+    });
+    paintColourButton(button, m_entry.settings().at(index).value.toString());
+    return button;
+}
+
+QWidget* CustomiseWindow::makeListField(int index) {
+    auto* list = new QPlainTextEdit(this);
+    list->setTabChangesFocus(true);
+    list->setPlaceholderText(QCoreApplication::translate("CustomiseWindow", "One item a line"));
+    list->setMaximumHeight(110);
+    list->setPlainText(m_entry.settings().at(index).value.toStringList().join(QLatin1Char('\n')));
+    connect(list, &QPlainTextEdit::textChanged, this,
+            [this, index, list] { changed(index, itemsOf(list->toPlainText())); });
+    return list;
+}
+
+QWidget* CustomiseWindow::makeReadOnlyField(int index) {
+    const QString& literal = m_entry.settings().at(index).literal;
+    if (literal.contains(QLatin1Char('\n'))) {
+        auto* box = new QPlainTextEdit(literal, this);
+        box->setReadOnly(true);
+        box->setTabChangesFocus(true);
+        box->setMaximumHeight(90);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        return box;
+    }
+    auto* line = new QLineEdit(literal, this);
+    line->setReadOnly(true);
+    return line;
 }
 
 void CustomiseWindow::showValue(int index) {
@@ -351,6 +405,30 @@ QString CustomiseWindow::baseAddress() const {
     const QString page = entry.hasSample() ? entry.samplePage : QStringLiteral("preview.htm");
     return QUrl::fromLocalFile(m_siteFolder + QStringLiteral("/tagloom/samples/") + page)
         .toString();
+}
+
+PageSnippet CustomiseWindow::pageSnippet() const {
+    return PageSnippet::fromEntry(m_entry.customised());
+}
+
+void CustomiseWindow::commitTyping() {
+    // A spin box takes typed digits only when it loses the focus or Return is pressed; the
+    // user means what the box shows.
+    for (QWidget* field : std::as_const(m_fields)) {
+        if (auto* spin = qobject_cast<QDoubleSpinBox*>(field))
+            spin->interpretText();
+    }
+}
+
+void CustomiseWindow::putIntoPage() {
+    commitTyping();
+    if (m_pages) // gone only while the program ends
+        m_pages->putSnippetIntoPage(pageSnippet(), this);
+}
+
+void CustomiseWindow::removeFromPage() {
+    if (m_pages)
+        m_pages->removeSnippetFromPage(pageSnippet(), this);
 }
 
 void CustomiseWindow::refreshPreview() {

@@ -2,13 +2,17 @@
 #pragma once
 
 #include "model/customisedentry.h"
+#include "model/pagesnippet.h"
 
 #include <QList>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 class EntryViewCommands;
+class PageInsertionCommands;
 class PreviewPane;
+class QDialogButtonBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -18,9 +22,10 @@ class QPushButton;
 class CustomiseWindow final : public QWidget {
     Q_OBJECT
 public:
-    // preview is taken over (made a child of this window).
+    // preview is taken over (made a child of this window). pages puts the customised code
+    // into the user's page; without it (the benchmark) the window does not offer that.
     CustomiseWindow(const ScriptEntry& entry, PreviewPane* preview, const QString& siteFolder,
-                    QWidget* parent = nullptr);
+                    PageInsertionCommands* pages, QWidget* parent = nullptr);
 
     const CustomisedEntry& entry() const { return m_entry; }
     PreviewPane* preview() const { return m_preview; }
@@ -32,6 +37,8 @@ public:
 
     // Every block, customised, as one text (what "Copy All Blocks" copies).
     QString allBlocks() const;
+    // What "Put into My Page..." puts in: the customised code under the entry's own title.
+    PageSnippet pageSnippet() const;
 
     // How long the preview waits after the last change before it shows the page again.
     static constexpr int kPreviewDelayMs = 150;
@@ -41,9 +48,22 @@ public slots:
     void copyAllBlocks();
     // Shows the current code in the preview now.
     void refreshPreview();
+    // The code as it stands, including a number still being typed, into the user's page.
+    void putIntoPage();
+    void removeFromPage();
 
 private:
+    QWidget* makeSettingsPart(QWidget* parent);
+    QWidget* makeForm(QWidget* parent);
+    QWidget* makeCodePart(QWidget* parent);
+    QDialogButtonBox* makeButtons(QWidget* parent);
+    void addPageCommands(QDialogButtonBox* buttons);
     QWidget* makeField(int index);
+    QWidget* makeNumberField(int index);
+    QWidget* makeColourField(int index);
+    QWidget* makeListField(int index);
+    QWidget* makeReadOnlyField(int index);
+    void commitTyping();
     void changed(int index, const QVariant& value);
     void showValue(int index);
     void updateCode();
@@ -57,4 +77,5 @@ private:
     QList<int> m_codeBlocks; // the block each code box shows
     QTimer m_previewDelay;
     EntryViewCommands* m_commands = nullptr;
+    QPointer<PageInsertionCommands> m_pages;
 };

@@ -6,6 +6,7 @@
 #include "webtools/previewview.h"
 #include "webtools/webwindowfactory.h"
 
+#include "kit/appcontext.h"
 #include "model/previewpage.h"
 
 #include <QCoreApplication>
@@ -76,7 +77,10 @@ void PreviewTools::customise(const ScriptEntry& entry, QWidget* from) {
         open->activateWindow();
         return;
     }
-    auto* window = new CustomiseWindow(entry, makePane(), m_siteFolder);
+    PageInsertionCommands* pages = nullptr;
+    if (m_context)
+        pages = m_context->pageInsertion;
+    auto* window = new CustomiseWindow(entry, makePane(), m_siteFolder, pages);
     m_windows.insert(key, window);
     place(window, from);
 }

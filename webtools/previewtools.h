@@ -14,6 +14,7 @@
 class PreviewPane;
 class PreviewViewFactory;
 class QWidget;
+struct AppContext;
 
 // Opens the Customise and Preview windows. The web plugin is loaded only when the first of
 // them opens, so the program starts without the browser engine.
@@ -25,6 +26,10 @@ public:
     PreviewTools(PreviewViewFactory* factory, ProcessTerminator& terminator, QString siteFolder,
                  QObject* parent = nullptr);
     ~PreviewTools() override;
+
+    // Where the Customise window finds the program's page commands (read when it opens);
+    // without it (the benchmark) the window does not offer "Put into My Page...".
+    void setContext(const AppContext& context) { m_context = &context; }
 
     void customise(const ScriptEntry& entry, QWidget* from) override;
     void previewScript(const QString& name, const QString& head, const QString& body,
@@ -43,5 +48,6 @@ private:
     SystemProcessTerminator m_systemTerminator;
     ProcessTerminator* m_terminator = &m_systemTerminator;
     QString m_siteFolder;
+    const AppContext* m_context = nullptr;
     QHash<QString, QPointer<QWidget>> m_windows;
 };

@@ -20,6 +20,7 @@ void registerWebTools(AppContext& context, QObject* owner) {
     context.separateBrowser = tools;
     auto* previews = new PreviewTools(WebPlugin::defaultFile(),
                                       AppFolder::path() + QStringLiteral("/site"), owner);
+    previews->setContext(context);
     context.preview = previews;
     // Without a catalogue (a test of other windows) there is no entry to customise.
     const Catalogue* catalogue = context.catalogue;

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QPointer>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -254,47 +255,88 @@ QString watchScript() {
 
 } // namespace
 
-// One page in its own visible view (hidden pages throttle their timers): load, let the page
-// run its probe and settle, read its report, done.
-class PageRun final : public QObject {
-    Q_OBJECT
-public:
-    PageRun(const QString& key, const QUrl& url, const QString& probe)
-        : m_key(key)
-        , m_probe(probe) {
-        m_page = new CheckedPage(&m_view);
-        m_view.setPage(m_page);
+// A visible view (hidden pages throttle their timers) with the watch script, lent to one page
+// after another: a new view per page cost more than most pages.
+struct PageView {
+    PageView() {
+        page = new CheckedPage(&view);
+        view.setPage(page);
         QWebEngineScript watch;
         watch.setName(QStringLiteral("tagloom-watch"));
         watch.setInjectionPoint(QWebEngineScript::DocumentCreation);
         watch.setWorldId(QWebEngineScript::MainWorld);
         watch.setRunsOnSubFrames(true);
         watch.setSourceCode(watchScript());
-        m_page->scripts().insert(watch);
-        m_page->onResult = [this](const QJsonObject& result) { reported(result); };
-        m_view.resize(1000, 700);
-        m_view.show();
+        page->scripts().insert(watch);
+        view.resize(1000, 700);
+        view.show();
+    }
+
+    QWebEngineView view;
+    CheckedPage* page = nullptr;
+    bool used = false;
+};
+
+// One page in a lent view: empty the view of the page before, load, let the page run its probe
+// and settle, read its report, done. Emptying clears the session storage and loads a blank
+// page, so no page sees what the one before left, and nothing the old page still says is
+// counted against the new one.
+class PageRun final : public QObject {
+    Q_OBJECT
+public:
+    PageRun(const QString& key, const QUrl& url, const QString& probe, PageView& view)
+        : m_page(view.page)
+        , m_key(key)
+        , m_url(url)
+        , m_probe(probe) {
+        // The view outlives this run: a report that comes after it is gone goes nowhere.
+        m_page->onResult = [self = QPointer<PageRun>(this)](const QJsonObject& result) {
+            if (self)
+                self->reported(result);
+        };
+        connect(m_page, &QWebEnginePage::loadingChanged, this,
+                [this](const QWebEngineLoadingInfo& info) {
+                    if (m_emptying && info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
+                        info.url() == QUrl(QStringLiteral("about:blank")))
+                        load();
+                });
         connect(m_page, &QWebEnginePage::loadFinished, this, &PageRun::loaded);
         m_deadline.setSingleShot(true);
         connect(&m_deadline, &QTimer::timeout, this, [this] {
-            finish(false, m_loaded ? QStringLiteral("the page never reported back")
-                                   : QStringLiteral("page did not finish loading"));
+            finish(false, m_emptying ? QStringLiteral("the view could not be emptied for it")
+                          : m_loaded ? QStringLiteral("the page never reported back")
+                                     : QStringLiteral("page did not finish loading"));
         });
         m_deadline.start(kLoadTimeoutMs);
-        m_page->load(url);
+        if (!std::exchange(view.used, true)) {
+            load();
+            return;
+        }
+        m_emptying = true;
+        m_page->runJavaScript(QStringLiteral("try { sessionStorage.clear(); } catch (e) {}"),
+                              QWebEngineScript::MainWorld);
+        m_page->load(QUrl(QStringLiteral("about:blank")));
     }
 
     const QString& key() const { return m_key; }
     const PageOutcome& outcome() const { return m_outcome; }
+    CheckedPage* page() const { return m_page; }
 
 signals:
     void done(PageRun* run);
 
 private:
+    void load() {
+        m_emptying = false;
+        m_page->problems.clear();
+        m_page->dialogs.clear();
+        m_page->load(m_url);
+    }
+
     void loaded(bool ok) {
-        m_loadOk = m_loadOk && ok;
-        if (m_finished)
+        if (m_emptying || m_finished)
             return;
+        m_loadOk = m_loadOk && ok;
         if (!m_loaded && !ok)
             return finish(false, QStringLiteral("load failed"));
         // A page that moves on by itself is judged where it lands.
@@ -308,7 +350,8 @@ private:
     }
 
     void reported(const QJsonObject& result) {
-        if (m_finished)
+        // A late report of the page before has no say.
+        if (m_finished || !m_loaded)
             return;
         for (const QJsonValue& fault : result.value(QLatin1String("faults")).toArray())
             m_outcome.accessibility.append(fault.toString());
@@ -334,11 +377,12 @@ private:
         emit done(this);
     }
 
-    QWebEngineView m_view;
-    CheckedPage* m_page = nullptr;
+    CheckedPage* m_page;
     const QString m_key;
+    const QUrl m_url;
     const QString m_probe;
     QTimer m_deadline;
+    bool m_emptying = false;
     bool m_loaded = false;
     bool m_loadOk = true;
     bool m_finished = false;
@@ -351,6 +395,17 @@ PageChecker::PageChecker(int parallel, QObject* parent)
 
 PageChecker::~PageChecker() {
     qDeleteAll(m_running);
+}
+
+PageView& PageChecker::freeView() {
+    for (const std::unique_ptr<PageView>& view : m_views) {
+        const bool busy = std::any_of(m_running.cbegin(), m_running.cend(),
+                                      [&](PageRun* run) { return run->page() == view->page; });
+        if (!busy)
+            return *view;
+    }
+    m_views.push_back(std::make_unique<PageView>());
+    return *m_views.back();
 }
 
 void PageChecker::enqueue(const QString& key, const QUrl& url, const QString& probe) {
@@ -391,7 +446,7 @@ void PageChecker::startMore() {
         const QString key = m_queue.front();
         m_queue.pop_front();
         const auto request = m_requests.take(key);
-        auto* run = new PageRun(key, request.first, request.second);
+        auto* run = new PageRun(key, request.first, request.second, freeView());
         connect(run, &PageRun::done, this, &PageChecker::finished, Qt::QueuedConnection);
         m_running.insert(key, run);
     }

@@ -9,8 +9,10 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class PageRun;
+struct PageView;
 
 // What one page did in the engine.
 struct PageOutcome {
@@ -39,12 +41,14 @@ public:
 private:
     void startMore();
     void finished(PageRun* run);
+    PageView& freeView();
 
     const int m_parallel;
     std::deque<QString> m_queue;
     QHash<QString, std::pair<QUrl, QString>> m_requests;
     QHash<QString, PageOutcome> m_done;
     QHash<QString, PageRun*> m_running;
+    std::vector<std::unique_ptr<PageView>> m_views; // lent to the running pages
     QString m_waitingFor;
     std::function<void()> m_wakeUp;
 };

@@ -5,15 +5,40 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
 QString siteDir() {
     return QStringLiteral(TAGLOOM_TEST_SITE_DIR);
 }
+
+// Runs the event loop until `ready` holds or `timeoutMs` pass, never sleeping: the engine runs its
+// own tasks on this thread.
+bool waitUntil(const std::function<bool()>& ready, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    QTimer tick; // wakes the loop to look again even when nothing else happens
+    tick.start(20);
+    while (!ready()) {
+        if (clock.hasExpired(timeoutMs))
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+// Counts the key releases the page has seen, so a test knows its keys have all arrived before it
+// looks, instead of guessing with a pause. It only listens; it never stops a key.
+const char kKeyCounter[] =
+    "(function () { if (!window.__typedKeys) { window.__typedKeys = 0;"
+    " window.addEventListener('keyup', function () { ++window.__typedKeys; },"
+    " true); } return window.__typedKeys; })()";
 
 // One sample page in a visible view, with helpers to run script and to type.
 class TypedPage {
@@ -26,10 +51,7 @@ public:
                          [this](bool ok) { m_loaded = ok ? 1 : -1; });
         m_page->load(
             QUrl::fromLocalFile(siteDir() + QStringLiteral("/tagloom/samples/") + samplePage));
-        QElapsedTimer clock;
-        clock.start();
-        while (m_loaded == 0 && clock.elapsed() < 20000)
-            QTest::qWait(20);
+        waitUntil([this] { return m_loaded != 0; }, 20000);
         m_view.activateWindow();
         m_view.setFocus();
     }
@@ -43,10 +65,7 @@ public:
             result = v;
             done = true;
         });
-        QElapsedTimer clock;
-        clock.start();
-        while (!done && clock.elapsed() < 5000)
-            QTest::qWait(5);
+        waitUntil([&] { return done; }, 5000);
         return result;
     }
 
@@ -57,20 +76,29 @@ public:
         js(QStringLiteral("(function () { var e = document.querySelector('%1'); e.value = ''; "
                           "e.focus(); })()")
                .arg(selector));
-        QTest::qWait(50);
     }
 
     void type(const QString& keys) {
+        const int before = js(QString::fromLatin1(kKeyCounter)).toInt();
         QTest::keyClicks(m_view.focusProxy(), keys);
-        QTest::qWait(50);
+        keysArrived(before + int(keys.size()));
     }
 
     void press(Qt::Key key) {
+        const int before = js(QString::fromLatin1(kKeyCounter)).toInt();
         QTest::keyClick(m_view.focusProxy(), key);
-        QTest::qWait(50);
+        keysArrived(before + 1);
     }
 
 private:
+    // The page's handlers for a key have run once its release has come in.
+    void keysArrived(int count) {
+        const bool arrived =
+            waitUntil([&] { return js(QString::fromLatin1(kKeyCounter)).toInt() >= count; }, 5000);
+        if (!arrived)
+            qWarning("the page never saw all the keys typed");
+    }
+
     QWebEngineView m_view;
     QWebEnginePage* m_page = new QWebEnginePage(&m_view);
     int m_loaded = 0;

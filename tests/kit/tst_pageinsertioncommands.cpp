@@ -2,8 +2,6 @@
 // "Put into My Page..." and "Remove from My Page..." as the user meets them: in a viewer's
 // code box menu and on Ctrl+Shift+I, through the preview window, with the file dialogs
 // answered by a double.
-#include "platform/filechooser.h"
-
 #include "catalogue/scriptviewerwindow.h"
 #include "myscripts/slotstore.h"
 #include "shell/application.h"
@@ -25,24 +23,6 @@
 #include <QtTest>
 
 namespace {
-
-class ScriptedFileChooser final : public FileChooser {
-public:
-    QString openFile(QWidget*, const QString& caption, const QString&, const QString&) override {
-        captions.append(caption);
-        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-    }
-    QString saveFile(QWidget*, const QString& caption, const QString& suggested,
-                     const QString&) override {
-        captions.append(caption);
-        suggestions.append(suggested);
-        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-    }
-    QStringList openAnswers;
-    QStringList saveAnswers;
-    QStringList captions;
-    QStringList suggestions;
-};
 
 const QByteArray kPage =
     "<html>\n<head>\n<title>t</title>\n</head>\n<body>\n<p>x</p>\n</body>\n</html>\n";

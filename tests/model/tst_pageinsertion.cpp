@@ -54,6 +54,7 @@ private slots:
     void bodyAttributesAreCombined();
     void removingOneSnippetLeavesAnothersAttributes();
     void encodingAndLineEndingsAreKept();
+    void scriptsAndStylesGetTheirOwnEscapes();
     void missingPlacesAreSaidInRemarks();
     void wholePagesAndUnknownTitlesAreRefused();
     void scannerIgnoresTagsInsideScriptsCommentsAndQuotes();
@@ -204,6 +205,29 @@ void TestPageInsertion::encodingAndLineEndingsAreKept() {
                                             (wide.size() - 2) / 2);
     QVERIFY(back.contains(QStringLiteral("<p>\u20AC 7, na\u00EFve \u2713</p>")));
     QCOMPARE(removed(wide, s.title), utf16);
+}
+
+void TestPageInsertion::scriptsAndStylesGetTheirOwnEscapes() {
+    // An entity means nothing inside <script> or <style>: there the check mark, the Japanese
+    // text and the emoji must keep their meaning in the page's own Windows-1252.
+    const QByteArray page = "<html><head><meta charset=\"windows-1252\"></head>\n"
+                            "<body>\n</body></html>\n";
+    const PageSnippet s = snippet(
+        QStringLiteral("Greeting"),
+        {{Place::Head, QStringLiteral(u"<style>p::after { content: '\u2713'; }</style>")},
+         {Place::BodyEnd,
+          QStringLiteral(u"<p title=\"\u65e5\">caf\u00e9 \u65e5</p>\n<SCRIPT type=\"module\">\n"
+                         u"const hello = 'caf\u00e9 \u65e5\u672c \U0001F600'; // \u2713\n"
+                         u"</SCRIPT>\n<p>\u2713</p>")}});
+    const QByteArray after = inserted(page, s);
+    QVERIFY2(after.contains("<style>p::after { content: '\\002713'; }</style>"), after.constData());
+    QVERIFY(after.contains("<p title=\"&#26085;\">caf\xE9 &#26085;</p>"));
+    QVERIFY(after.contains("const hello = 'caf\xE9 \\u65e5\\u672c \\ud83d\\ude00'; // "
+                           "\\u2713\n</SCRIPT>\n<p>&#10003;</p>"));
+    QCOMPARE(removed(after, s.title), page);
+
+    // A page that holds every character gets the code exactly as it is.
+    QVERIFY(inserted(kPlain, s).contains(s.pieces.at(1).code.toUtf8()));
 }
 
 void TestPageInsertion::missingPlacesAreSaidInRemarks() {

@@ -171,3 +171,16 @@ bool RecordingLauncher::start(const QString& program, const QStringList& argumen
     started.append({program, arguments});
     return result;
 }
+
+QString ScriptedFileChooser::openFile(QWidget*, const QString& caption, const QString&,
+                                      const QString&) {
+    captions.append(caption);
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+QString ScriptedFileChooser::saveFile(QWidget*, const QString& caption, const QString& suggested,
+                                      const QString&) {
+    captions.append(caption);
+    suggestions.append(suggested);
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}

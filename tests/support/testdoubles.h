@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/filechooser.h"
 #include "platform/messageboxes.h"
 #include "platform/programlauncher.h"
 #include "platform/settingsstore.h"
@@ -127,4 +128,17 @@ public:
     bool start(const QString& program, const QStringList& arguments = {}) override;
     QList<QPair<QString, QStringList>> started;
     bool result = true;
+};
+
+// Answers the open and save dialogs from a script (empty: cancelled) and records the captions.
+class ScriptedFileChooser final : public FileChooser {
+public:
+    QString openFile(QWidget* parent, const QString& caption, const QString& folder,
+                     const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& caption, const QString& suggested,
+                     const QString& filter) override;
+    QStringList openAnswers;
+    QStringList saveAnswers;
+    QStringList captions;
+    QStringList suggestions;
 };

@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -41,19 +42,40 @@ bool engineLoaded() {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
 }
 
+// Runs the event loop until `ready` holds or `timeoutMs` pass. Unlike QTest::qWaitFor it never
+// sleeps between checks: the engine runs its own tasks on this thread, and a sleep holds up every
+// one of them (a page's dialogs and script answers most of all).
+bool waitUntil(const std::function<bool()>& ready, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    QTimer tick; // wakes the loop to look again even when nothing else happens
+    tick.start(20);
+    while (!ready()) {
+        if (clock.hasExpired(timeoutMs))
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+// QTRY_VERIFY without its sleeps.
+#define WAIT_VERIFY(expr, timeoutMs)                                                               \
+    QVERIFY2(waitUntil([&] { return bool(expr); }, timeoutMs), #expr)
+
 // The value of script in the previewed page, or an invalid value when it never answers.
 QVariant evaluate(PreviewPane* pane, const QString& script) {
     // Shared: a late answer must not write into a finished call.
     auto answer = std::make_shared<std::pair<bool, QVariant>>();
     pane->view()->runScript(script, [answer](const QVariant& value) { *answer = {true, value}; });
-    if (!QTest::qWaitFor([&] { return answer->first; }, 10000))
+    if (!waitUntil([&] { return answer->first; }, 10000))
         return {};
     return answer->second;
 }
 
 // Waits until script is true in the page (scripts set timers; the page may change later).
 bool becomesTrue(PreviewPane* pane, const QString& script, int timeoutMs = 8000) {
-    return QTest::qWaitFor([&] { return evaluate(pane, script).toBool(); }, timeoutMs);
+    return waitUntil([&] { return evaluate(pane, script).toBool(); }, timeoutMs);
 }
 
 QStringList listed(PreviewPane* pane) {
@@ -150,6 +172,8 @@ void TestPreview::customiseFromTheViewer_loadsTheEngineOnlyThen() {
     // The code box's menu offers it too.
     std::unique_ptr<QMenu> menu(viewer->commands()->contextMenu(viewer->codeBoxes().first()));
     QVERIFY(menu->findChild<QAction*>(QStringLiteral("actCustomise")));
+    // The program hands the window its page commands.
+    QVERIFY(window->findChild<QPushButton*>(QStringLiteral("cmdPutIntoPage")));
     window->close();
 }
 
@@ -317,11 +341,12 @@ void TestPreview::sandbox_blocksTheNetworkAndOtherFiles() {
     QVERIFY2(results.contains(QStringLiteral("file refused")), qPrintable(results.join(',')));
     QVERIFY2(results.contains(QStringLiteral("xhr refused")), qPrintable(results.join(',')));
     QVERIFY2(results.contains(QStringLiteral("ws refused")), qPrintable(results.join(',')));
-    QTRY_VERIFY(listedContains(pane, QStringLiteral("Blocked: ws://example.org/s")));
-    QTRY_VERIFY(listedContains(pane, QStringLiteral("Blocked: http://example.org/picture.png")));
-    QTRY_VERIFY(listedContains(pane, QStringLiteral("Blocked: https://example.org/data")));
-    QTRY_VERIFY(listedContains(pane, QStringLiteral("Blocked: %1").arg(secret)));
-    QTRY_VERIFY(listedContains(pane, QStringLiteral("file:///etc/")));
+    WAIT_VERIFY(listedContains(pane, QStringLiteral("Blocked: ws://example.org/s")), 5000);
+    WAIT_VERIFY(listedContains(pane, QStringLiteral("Blocked: http://example.org/picture.png")),
+                5000);
+    WAIT_VERIFY(listedContains(pane, QStringLiteral("Blocked: https://example.org/data")), 5000);
+    WAIT_VERIFY(listedContains(pane, QStringLiteral("Blocked: %1").arg(secret)), 5000);
+    WAIT_VERIFY(listedContains(pane, QStringLiteral("file:///etc/")), 5000);
     // The bundled site's own files still load.
     pane = program.previewScript(QString(),
                                  QStringLiteral("<img id=\"p\" src=\"../icons/bullets1.png\">"));
@@ -356,12 +381,11 @@ void TestPreview::sandbox_windowsAndNavigationAreListedNotFollowed() {
                        "setTimeout(function () { location = 'https://example.org/away'; }, 100);\n"
                        "</script>"));
     QVERIFY(pane && pane->view());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        listedContains(pane, QStringLiteral("Not followed: the page tried to go to "
-                                            "https://example.org/away")),
-        kLoadMs);
-    QTRY_VERIFY(
-        listedContains(pane, QStringLiteral("Window not opened: https://example.org/popup")));
+    WAIT_VERIFY(listedContains(pane, QStringLiteral("Not followed: the page tried to go to "
+                                                    "https://example.org/away")),
+                kLoadMs);
+    WAIT_VERIFY(
+        listedContains(pane, QStringLiteral("Window not opened: https://example.org/popup")), 5000);
     QVERIFY(becomesTrue(pane, QStringLiteral("document.getElementById('here') !== null")));
     QCOMPARE(program.previews()
                  ->windowFor(QStringLiteral("script:Mine"))
@@ -380,7 +404,7 @@ void TestPreview::sandbox_runawayScriptIsStoppedAndCanBeTriedAgain() {
     QVERIFY(waitForLoad(pane));
     QElapsedTimer clock;
     clock.start();
-    QTRY_VERIFY_WITH_TIMEOUT(pane->isStopped(), 8000);
+    WAIT_VERIFY(pane->isStopped(), 8000);
     QVERIFY2(clock.elapsed() < 5300, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(pane->stopNotice()->text().contains(QLatin1String("did not finish")));
     QVERIFY(pane->tryAgainButton()->isVisibleTo(pane));
@@ -391,7 +415,7 @@ void TestPreview::sandbox_runawayScriptIsStoppedAndCanBeTriedAgain() {
     QVERIFY(loaded.wait(kLoadMs));
     QVERIFY(becomesTrue(pane, QStringLiteral("document.body.innerText.indexOf('spinning') >= 0"),
                         2000));
-    QTRY_VERIFY_WITH_TIMEOUT(pane->isStopped(), 8000);
+    WAIT_VERIFY(pane->isStopped(), 8000);
 }
 
 void TestPreview::errors_areListedAtTheLineOfTheUsersCode() {
@@ -401,11 +425,10 @@ void TestPreview::errors_areListedAtTheLineOfTheUsersCode() {
         QStringLiteral("<p>text</p>\n<script>\nvar a = 1;\nnoSuchFunction();\n</script>\n"
                        "<script>console.error('told you');</script>"));
     QVERIFY(pane && pane->view());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        listedContains(pane, QStringLiteral("Error at body code, line 4: Uncaught "
-                                            "ReferenceError: noSuchFunction")),
-        kLoadMs);
-    QTRY_VERIFY(listedContains(pane, QStringLiteral("Error at body code, line 6: told you")));
+    WAIT_VERIFY(listedContains(pane, QStringLiteral("Error at body code, line 4: Uncaught "
+                                                    "ReferenceError: noSuchFunction")),
+                kLoadMs);
+    WAIT_VERIFY(listedContains(pane, QStringLiteral("Error at body code, line 6: told you")), 5000);
 }
 
 void TestPreview::myScriptsViewer_previewsTheSavedScript() {
