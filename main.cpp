@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/appfolder.h"
 
-#include "shell/programmain.h"
-
 #include "cli/commandline.h"
 #include "kit/diskpagefileaccess.h"
+#include "program/windowsloader.h"
 
 int main(int argc, char* argv[]) {
     // Decided before anything graphical exists: the command line needs no display.
@@ -13,5 +12,5 @@ int main(int argc, char* argv[]) {
         return CommandLine::run(argc, argv,
                                 {&AppFolder::sampleBaseUrl, &AppFolder::scriptsFolder, &pageFiles});
     }
-    return tagloomMain(argc, argv);
+    return WindowsLoader::run(argc, argv);
 }

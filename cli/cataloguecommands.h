@@ -7,6 +7,9 @@ namespace CommandLine {
 class Dispatcher;
 struct Places;
 
+// The catalogue compiled into the program, read once.
+const Catalogue& builtInCatalogue();
+
 // --list [CATEGORY], --search TEXT and --print TITLE [--block N] over the catalogue (the
 // compiled-in one unless another is given; it must outlive the dispatcher).
 void addCatalogueCommands(Dispatcher& dispatcher, const Places& places,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pagecommand.h"
 
+#include "cli/cataloguecommands.h"
 #include "cli/commandline.h"
 #include "model/catalogue.h"
 #include "model/pageeditor.h"
@@ -48,8 +49,8 @@ void addTo(CommandLine::Dispatcher& dispatcher, const CommandLine::Places& place
                          "PageCommand", "tagloom: pages cannot be changed here.\n");
                      return int(CommandLine::NothingFound);
                  }
-                 const Catalogue catalogue;
-                 return run(QStringList{option} + arguments, catalogue, *places.pageFiles,
+                 return run(QStringList{option} + arguments, CommandLine::builtInCatalogue(),
+                            *places.pageFiles,
                             places.scriptsFolder ? places.scriptsFolder() : QString(), io.out,
                             io.err);
              }});

@@ -89,3 +89,34 @@ function(tagloom_precompile_qt_headers)
         endif()
     endforeach()
 endfunction()
+
+# tagloom_test_headers(<holder> <libraries> <header>...): a precompiled header for many test
+# executables at once, built in the object library <holder> that links <libraries> (so it sees
+# the same Qt definitions as the tests that use it). Qt Test defines the test's build folder on
+# the command line and its headers test it, which would make a header precompiled in one folder
+# unusable in the next; the tests do not look up data files that way, so it is dropped for them.
+function(tagloom_test_headers holder libraries)
+    if(NOT TAGLOOM_PRECOMPILED_HEADERS)
+        return()
+    endif()
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${holder}.cpp "// Holds the shared test header.\n")
+    add_library(${holder} OBJECT ${CMAKE_CURRENT_BINARY_DIR}/${holder}.cpp)
+    target_link_libraries(${holder} PRIVATE ${libraries})
+    target_include_directories(${holder} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    tagloom_drop_test_folder(${holder})
+    target_precompile_headers(${holder} PRIVATE ${ARGN})
+    set_target_properties(${holder} PROPERTIES AUTOMOC OFF)
+endfunction()
+
+function(tagloom_drop_test_folder target)
+    target_compile_options(${target} PRIVATE -UQT_TESTCASE_BUILDDIR -UQT_TESTCASE_SOURCEDIR)
+endfunction()
+
+# tagloom_use_test_headers(<test> <holder>): <test> compiles with <holder>'s precompiled header.
+function(tagloom_use_test_headers target holder)
+    if(NOT TARGET ${holder})
+        return()
+    endif()
+    tagloom_drop_test_folder(${target})
+    target_precompile_headers(${target} REUSE_FROM ${holder})
+endfunction()

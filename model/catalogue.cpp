@@ -46,6 +46,13 @@ QString readSecondary(const QString& path, QString* error) {
 Catalogue::Catalogue(const QString& contentDir)
     : m_contentDir(contentDir) {}
 
+Catalogue::Catalogue(QList<ScriptEntry> entries)
+    : m_loaded(true)
+    , m_entries(std::move(entries)) {
+    for (int i = 0; i < m_entries.size(); ++i)
+        m_byName.insert(m_entries.at(i).formName, i);
+}
+
 void Catalogue::ensureLoaded() const {
     if (m_loaded)
         return;

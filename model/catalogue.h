@@ -16,6 +16,8 @@ public:
     Catalogue() = default;
     // Reads <contentDir>/<category folder>/<window>.txt instead.
     explicit Catalogue(const QString& contentDir);
+    // Takes entries parsed and checked elsewhere (at build time), in catalogue order.
+    explicit Catalogue(QList<ScriptEntry> entries);
 
     const ScriptEntry* entry(const QString& formName) const;
     // All entries in catalogue order.

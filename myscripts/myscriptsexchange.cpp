@@ -8,12 +8,14 @@
 #include <QRegularExpression>
 #include <QSet>
 
-namespace MyScriptsExchange {
+#include <algorithm>
 
-const char* const FormatName = "tagloom-myscripts";
+namespace MyScriptsExchange {
 
 namespace {
 
+constexpr int FormatVersion = 1;
+const QLatin1String FormatName("tagloom-myscripts");
 const QString kSlots = QStringLiteral("entries");
 
 QStringList splitLines(const QString& text) {
@@ -25,13 +27,43 @@ QString htmlEscaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-QList<MyScriptSlot> usedOnly(const QList<MyScriptSlot>& entries) {
-    QList<MyScriptSlot> used;
-    for (const MyScriptSlot& slot : entries) {
-        if (!slot.name.isEmpty())
-            used.append(slot);
+QString escapeSnippetText(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('$'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
     }
-    return used;
+    return escaped;
+}
+
+QString unescapeSnippetText(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < text.size()) {
+            const QChar next = text.at(i + 1);
+            if (next == QLatin1Char('\\') || next == QLatin1Char('$') || next == QLatin1Char('}')) {
+                plain += next;
+                ++i;
+                continue;
+            }
+        }
+        plain += c;
+    }
+    return plain;
+}
+
+QString snippetPrefix(const MyScriptSlot& entry) {
+    static const QRegularExpression runs(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    QString prefix = entry.name.toLower().replace(runs, QStringLiteral("-"));
+    while (prefix.startsWith(QLatin1Char('-')))
+        prefix.remove(0, 1);
+    while (prefix.endsWith(QLatin1Char('-')))
+        prefix.chop(1);
+    return prefix.isEmpty() ? QStringLiteral("myscript-%1").arg(entry.number) : prefix;
 }
 
 ParsedFile failure(const QString& error, const QString& details = QString()) {
@@ -107,6 +139,15 @@ ParsedFile parseSnippets(const QJsonObject& root) {
 
 } // namespace
 
+QList<MyScriptSlot> usedOnly(const QList<MyScriptSlot>& entries) {
+    QList<MyScriptSlot> used;
+    for (const MyScriptSlot& slot : entries) {
+        if (!slot.name.isEmpty())
+            used.append(slot);
+    }
+    return used;
+}
+
 QByteArray toTagloomFile(const QList<MyScriptSlot>& entries) {
     QJsonArray list;
     for (const MyScriptSlot& slot : entries) {
@@ -118,49 +159,10 @@ QByteArray toTagloomFile(const QList<MyScriptSlot>& entries) {
                                 {QStringLiteral("other"), slot.other},
                                 {QStringLiteral("site"), slot.site}});
     }
-    const QJsonObject root{{QStringLiteral("format"), QLatin1String(FormatName)},
+    const QJsonObject root{{QStringLiteral("format"), FormatName},
                            {QStringLiteral("version"), FormatVersion},
                            {kSlots, list}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-QString escapeSnippetText(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('$'))
-            escaped += QLatin1Char('\\');
-        escaped += c;
-    }
-    return escaped;
-}
-
-QString unescapeSnippetText(const QString& text) {
-    QString plain;
-    plain.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\\') && i + 1 < text.size()) {
-            const QChar next = text.at(i + 1);
-            if (next == QLatin1Char('\\') || next == QLatin1Char('$') || next == QLatin1Char('}')) {
-                plain += next;
-                ++i;
-                continue;
-            }
-        }
-        plain += c;
-    }
-    return plain;
-}
-
-QString snippetPrefix(const MyScriptSlot& entry) {
-    static const QRegularExpression runs(QStringLiteral("[^\\p{L}\\p{N}]+"));
-    QString prefix = entry.name.toLower().replace(runs, QStringLiteral("-"));
-    while (prefix.startsWith(QLatin1Char('-')))
-        prefix.remove(0, 1);
-    while (prefix.endsWith(QLatin1Char('-')))
-        prefix.chop(1);
-    return prefix.isEmpty() ? QStringLiteral("myscript-%1").arg(entry.number) : prefix;
 }
 
 QByteArray toCodeSnippets(const QList<MyScriptSlot>& entries) {
@@ -243,12 +245,29 @@ ParsedFile parse(const QByteArray& data) {
         return failure(QCoreApplication::translate(
             "MyScriptsExchange", "The file is not a Tagloom file or a snippets file."));
     const QJsonObject root = doc.object();
-    if (root.value(QStringLiteral("format")).toString() == QLatin1String(FormatName))
+    if (root.value(QStringLiteral("format")).toString() == FormatName)
         return parseTagloom(root);
     return parseSnippets(root);
 }
 
-ImportPlan planImport(const QList<MyScriptSlot>& current, const QList<MyScriptSlot>& incoming) {
+namespace {
+
+bool sameValues(const MyScriptSlot& a, const MyScriptSlot& b) {
+    return a.name == b.name && a.description == b.description && a.head == b.head &&
+           a.body == b.body && a.other == b.other && a.site == b.site;
+}
+
+QString nameList(const QStringList& names) {
+    QStringList lines;
+    for (const QString& name : names)
+        lines.append(QStringLiteral("  \"%1\"").arg(name));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+ImportPlan planImport(const QList<MyScriptSlot>& current, const QList<MyScriptSlot>& incoming,
+                      Placement placement) {
     ImportPlan plan;
     QSet<QString> names;
     QList<int> free;
@@ -258,21 +277,45 @@ ImportPlan planImport(const QList<MyScriptSlot>& current, const QList<MyScriptSl
         else
             names.insert(slot.name);
     }
+    const auto place = [&](MyScriptSlot entry, int slot) {
+        const QString wanted = entry.name;
+        for (int n = 2; names.contains(entry.name); ++n)
+            entry.name = QStringLiteral("%1 (%2)").arg(wanted).arg(n);
+        if (entry.name != wanted)
+            plan.renamed.append({wanted, entry.name});
+        names.insert(entry.name);
+        entry.number = slot;
+        plan.placed.append(entry);
+    };
+    QList<MyScriptSlot> waiting;
     for (const MyScriptSlot& entry : incoming) {
-        if (free.isEmpty()) {
+        const auto same = [&](const MyScriptSlot& slot) { return sameValues(slot, entry); };
+        if (std::any_of(current.begin(), current.end(), same))
+            plan.present.append(entry.name);
+        else if (placement == Placement::OwnSlotFirst && free.removeOne(entry.number))
+            place(entry, entry.number);
+        else
+            waiting.append(entry);
+    }
+    for (const MyScriptSlot& entry : waiting) {
+        if (free.isEmpty())
             plan.skipped.append(entry.name);
-            continue;
-        }
-        MyScriptSlot placed = entry;
-        for (int n = 2; names.contains(placed.name); ++n)
-            placed.name = QStringLiteral("%1 (%2)").arg(entry.name).arg(n);
-        if (placed.name != entry.name)
-            plan.renamed.append({entry.name, placed.name});
-        names.insert(placed.name);
-        placed.number = free.takeFirst();
-        plan.placed.append(placed);
+        else
+            place(entry, free.takeFirst());
     }
     return plan;
+}
+
+QString describeRenames(const ImportPlan& plan) {
+    if (plan.renamed.isEmpty())
+        return {};
+    QStringList lines;
+    for (const auto& rename : plan.renamed)
+        lines.append(QCoreApplication::translate("MyScriptsExchange", "  \"%1\" is now \"%2\"")
+                         .arg(rename.first, rename.second));
+    return QCoreApplication::translate("MyScriptsExchange",
+                                       "Renamed because the name was already taken:\n") +
+           lines.join(QLatin1Char('\n'));
 }
 
 QString describe(const ImportPlan& plan) {
@@ -284,25 +327,19 @@ QString describe(const ImportPlan& plan) {
     else
         parts.append(QCoreApplication::translate("MyScriptsExchange", "%1 entries were imported.")
                          .arg(plan.placed.size()));
-    if (!plan.renamed.isEmpty()) {
-        QStringList lines;
-        for (const auto& rename : plan.renamed)
-            lines.append(QCoreApplication::translate("MyScriptsExchange", "  \"%1\" is now \"%2\"")
-                             .arg(rename.first, rename.second));
-        parts.append(QCoreApplication::translate("MyScriptsExchange",
-                                                 "Renamed because the name was already taken:\n") +
-                     lines.join(QLatin1Char('\n')));
-    }
-    if (!plan.skipped.isEmpty()) {
-        QStringList lines;
-        for (const QString& name : plan.skipped)
-            lines.append(QStringLiteral("  \"%1\"").arg(name));
+    if (!plan.renamed.isEmpty())
+        parts.append(describeRenames(plan));
+    if (!plan.present.isEmpty())
+        parts.append(QCoreApplication::translate(
+                         "MyScriptsExchange",
+                         "Already in My Scripts just as they are, so not imported again:\n") +
+                     nameList(plan.present));
+    if (!plan.skipped.isEmpty())
         parts.append(QCoreApplication::translate(
                          "MyScriptsExchange",
                          "Not imported, because all 30 slots are in use (delete some "
                          "entries and import the file again):\n") +
-                     lines.join(QLatin1Char('\n')));
-    }
+                     nameList(plan.skipped));
     return parts.join(QStringLiteral("\n\n"));
 }
 

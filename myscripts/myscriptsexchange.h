@@ -13,8 +13,8 @@
 // only, so that a program without windows can use them too.
 namespace MyScriptsExchange {
 
-constexpr int FormatVersion = 1;
-extern const char* const FormatName;
+// The entries of the slots that are in use (their Name is not empty).
+QList<MyScriptSlot> usedOnly(const QList<MyScriptSlot>& entries);
 
 // Every slot (used or not) with its six values, exactly as stored.
 QByteArray toTagloomFile(const QList<MyScriptSlot>& entries);
@@ -23,9 +23,6 @@ QByteArray toTagloomFile(const QList<MyScriptSlot>& entries);
 // the head code followed by the body code, one string per line, with "$" and "\" escaped so
 // that the editor inserts them literally.
 QByteArray toCodeSnippets(const QList<MyScriptSlot>& entries);
-QString escapeSnippetText(const QString& text);
-QString unescapeSnippetText(const QString& text);
-QString snippetPrefix(const MyScriptSlot& entry);
 
 // A standalone page per entry: head code in the head, body code in the body.
 QString toHtmlPage(const MyScriptSlot& entry);
@@ -47,14 +44,22 @@ struct ImportPlan {
     QList<MyScriptSlot> placed;             // numbered with the free slot each goes into
     QList<QPair<QString, QString>> renamed; // from, to
     QStringList skipped;                    // no free slot left
+    QStringList present;                    // the very same entry is in the store already
 };
 
-// Puts incoming entries into the free entries of `current` (all 30), lowest first and in
-// order. A name already present, in the store or earlier in the file, becomes "Name (2)",
-// "Name (3)", ...
-ImportPlan planImport(const QList<MyScriptSlot>& current, const QList<MyScriptSlot>& incoming);
+// Where an incoming entry goes: the lowest free slot (a file taken in), or its own slot while
+// that is free (the user's own entries coming back).
+enum class Placement { LowestFree, OwnSlotFirst };
+
+// Puts incoming entries into the free entries of `current` (all 30), in order. An entry the
+// store already holds with the same six values is not taken in again. A name already present,
+// in the store or among the entries placed before it, becomes "Name (2)", "Name (3)", ...
+ImportPlan planImport(const QList<MyScriptSlot>& current, const QList<MyScriptSlot>& incoming,
+                      Placement placement = Placement::LowestFree);
 
 // The import report in plain words.
 QString describe(const ImportPlan& plan);
+// Its list of renamed entries (empty when none was renamed).
+QString describeRenames(const ImportPlan& plan);
 
 } // namespace MyScriptsExchange

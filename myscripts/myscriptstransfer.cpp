@@ -18,11 +18,17 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace MyScripts {
 
 namespace {
+
+using Backup = SettingsStore::Backup;
+using MyScriptsExchange::ImportPlan;
+using MyScriptsExchange::Placement;
+using MyScriptsExchange::usedOnly;
 
 const QString kClearAllLabel = QStringLiteral("clear-all");
 const QString kUndoneLabel = QStringLiteral("clear-all-undone");
@@ -53,25 +59,286 @@ QString entriesText(int n) {
                   : QCoreApplication::translate("MyScriptsTransfer", "%1 entries").arg(n);
 }
 
+QString entriesWereText(int n) {
+    return n == 1 ? QCoreApplication::translate("MyScriptsTransfer", "1 entry was")
+                  : QCoreApplication::translate("MyScriptsTransfer", "%1 entries were").arg(n);
+}
+
+QString stampOf(const Backup& backup) {
+    return backup.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
 QString documentsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 // Reads all 30 slots, telling the user when that fails.
-bool readAll(AppContext& context, QWidget* parent, SettingsStore& store,
-             QList<MyScriptSlot>* entries) {
+bool readAll(AppContext& context, SettingsStore& store, QList<MyScriptSlot>* entries) {
     for (;;) {
         SlotStore reader(store);
         *entries = reader.readAllSlots();
         if (!reader.readFailed())
             return true;
-        if (!reportReadFailure(context, parent, reader.readStatus()))
+        if (!reportReadFailure(context, context.main, reader.readStatus()))
             return false;
     }
 }
 
+// All 30 slots of a backup; nothing when it cannot be read (*error says why).
+std::optional<QList<MyScriptSlot>> readBackup(AppContext& context, const Backup& backup,
+                                              QString* error) {
+    const std::unique_ptr<SettingsStore> copy = context.store->openBackup(backup);
+    if (!copy) {
+        *error = QCoreApplication::translate("MyScriptsTransfer", "%1 is gone")
+                     .arg(QDir::toNativeSeparators(backup.path));
+        return std::nullopt;
+    }
+    SlotStore reader(*copy);
+    const QList<MyScriptSlot> entries = reader.readAllSlots();
+    if (reader.readFailed()) {
+        *error =
+            QDir::toNativeSeparators(backup.path) + QLatin1Char('\n') + reader.readStatus().error;
+        return std::nullopt;
+    }
+    return entries;
+}
+
 void reportFileFailure(AppContext& context, const QString& text, const QString& details) {
     context.messages->report(context.main, MessageTexts::kErrorTitle, text, details);
+}
+
+// Fits entries in among those in the store. Where each goes is decided inside the transaction
+// that writes them, so an entry a second running copy wrote meanwhile is neither overwritten
+// nor brought in a second time. Tells the user when the store fails (`failed` says what).
+bool placeEntries(AppContext& context, const QList<MyScriptSlot>& incoming, Placement placement,
+                  const QString& failed, ImportPlan* plan) {
+    const StoreWriteResult result =
+        SlotStore(*context.store).update([&](const QList<MyScriptSlot>& now) {
+            *plan = MyScriptsExchange::planImport(now, incoming, placement);
+            return std::optional<QList<MyScriptSlot>>(plan->placed);
+        });
+    if (!result.ok)
+        reportStoreFailure(context, context.main, failed, result);
+    return result.ok;
+}
+
+// The backup of the newest Clear All that removed anything, with the entries it removed: a
+// Clear All of an empty list has nothing to give back, so undo looks past it. Tells the user
+// when there is none or it cannot be read.
+std::optional<std::pair<Backup, QList<MyScriptSlot>>> lastClearAll(AppContext& context) {
+    for (const Backup& backup : context.store->backups()) {
+        if (backup.label != kClearAllLabel)
+            continue;
+        QString error;
+        const std::optional<QList<MyScriptSlot>> entries = readBackup(context, backup, &error);
+        if (!entries) {
+            reportFileFailure(
+                context,
+                QCoreApplication::translate(
+                    "MyScriptsTransfer",
+                    "The backup Tagloom made before the last Clear All (%1) cannot be read, so "
+                    "Clear All cannot be undone. Nothing was changed.\n\nRestore My Scripts "
+                    "from Backup lists the other backups.")
+                    .arg(stampOf(backup)),
+                error);
+            return std::nullopt;
+        }
+        if (!usedOnly(*entries).isEmpty())
+            return std::make_pair(backup, usedOnly(*entries));
+    }
+    context.messages->inform(
+        context.main, kTitle,
+        QCoreApplication::translate("MyScriptsTransfer", "There is no Clear All to undo."),
+        MessageBoxes::Icon::Information);
+    return std::nullopt;
+}
+
+QString undoneText(const ImportPlan& plan) {
+    if (plan.placed.isEmpty() && plan.skipped.isEmpty())
+        return QCoreApplication::translate(
+            "MyScriptsTransfer", "Every entry the last Clear All removed is in My Scripts "
+                                 "already, just as it was: nothing needed to be restored.");
+    QString text =
+        QCoreApplication::translate("MyScriptsTransfer", "Clear All was undone: %1 restored.")
+            .arg(entriesWereText(int(plan.placed.size())));
+    const QString renames = MyScriptsExchange::describeRenames(plan);
+    if (!renames.isEmpty())
+        text += QStringLiteral("\n\n") + renames;
+    if (!plan.skipped.isEmpty())
+        text += QCoreApplication::translate(
+                    "MyScriptsTransfer",
+                    "\n\nThese did not fit, because all 30 slots are in use:\n  ") +
+                plan.skipped.join(QStringLiteral("\n  "));
+    return text;
+}
+
+// A backup as the restore list shows it, read once: what the user confirms is what is
+// written, even if the file goes meanwhile.
+struct ListedBackup {
+    Backup backup;
+    std::optional<QList<MyScriptSlot>> entries;
+    QString error;
+};
+
+QList<ListedBackup> listBackups(AppContext& context) {
+    QList<ListedBackup> listed;
+    for (const Backup& backup : context.store->backups()) {
+        ListedBackup item{backup, std::nullopt, QString()};
+        item.entries = readBackup(context, backup, &item.error);
+        listed.append(item);
+    }
+    return listed;
+}
+
+QString backupLine(const ListedBackup& item) {
+    QString line = stampOf(item.backup);
+    line += item.entries ? QCoreApplication::translate("MyScriptsTransfer", " - ") +
+                               entriesText(int(usedOnly(*item.entries).size()))
+                         : QCoreApplication::translate("MyScriptsTransfer", " - cannot be read");
+    return line + QStringLiteral(" (%1)").arg(labelText(item.backup.label));
+}
+
+// The backup the user picks and then confirms; nothing when they change their mind.
+std::optional<ListedBackup> chooseBackup(AppContext& context, const QList<ListedBackup>& listed) {
+    QStringList items;
+    for (const ListedBackup& item : listed)
+        items.append(backupLine(item));
+    const int picked = context.messages->choose(
+        context.main,
+        QCoreApplication::translate("MyScriptsTransfer", "Restore My Scripts from Backup"),
+        QCoreApplication::translate("MyScriptsTransfer",
+                                    "Choose the backup to restore, newest first:"),
+        items);
+    if (picked < 0 || picked >= listed.size())
+        return std::nullopt;
+    const ListedBackup& item = listed.at(picked);
+    if (!item.entries) {
+        context.messages->report(
+            context.main, MessageTexts::kErrorTitle,
+            QCoreApplication::translate("MyScriptsTransfer",
+                                        "That backup cannot be read, so it cannot be "
+                                        "restored. Choose another one."),
+            item.error);
+        return std::nullopt;
+    }
+    if (context.messages->askYesNo(
+            context.main, kTitle,
+            QCoreApplication::translate(
+                "MyScriptsTransfer",
+                "Replace all of your current My Scripts entries with the %1 in the "
+                "backup of %2?\n\nA backup of your current entries is made first.")
+                .arg(entriesText(int(usedOnly(*item.entries).size())), stampOf(item.backup)),
+            MessageBoxes::Answer::No, MessageBoxes::Icon::Question) != MessageBoxes::Answer::Yes)
+        return std::nullopt;
+    return item;
+}
+
+// Replaces every slot with the backup's, once the store's entries are safe in a backup of
+// their own: a change a second running copy made since they were read declines the lot.
+bool replaceWithBackup(AppContext& context, const QList<MyScriptSlot>& entries) {
+    QList<MyScriptSlot> before;
+    if (!readAll(context, *context.store, &before) ||
+        !backupBefore(context, context.main, QStringLiteral("restore"),
+                      QCoreApplication::translate("MyScriptsTransfer", "restored")))
+        return false;
+    const StoreWriteResult result =
+        SlotStore(*context.store).update([&](const QList<MyScriptSlot>& now) {
+            return now == before ? std::optional(entries) : std::nullopt;
+        });
+    if (!result.ok)
+        reportStoreFailure(
+            context, context.main,
+            QCoreApplication::translate("MyScriptsTransfer", "Your entries could not be restored"),
+            result);
+    else if (result.declined)
+        context.messages->inform(
+            context.main, kTitle,
+            QCoreApplication::translate("MyScriptsTransfer",
+                                        "Your entries changed while the backup was being "
+                                        "restored, so nothing was restored. Try again."),
+            MessageBoxes::Icon::Warning);
+    return result.ok && !result.declined;
+}
+
+int chooseExportFormat(AppContext& context) {
+    return context.messages->choose(
+        context.main, QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts"),
+        QCoreApplication::translate("MyScriptsTransfer", "Export your My Scripts entries as:"),
+        {QCoreApplication::translate("MyScriptsTransfer",
+                                     "A Tagloom file, to import again later (.json)"),
+         QCoreApplication::translate("MyScriptsTransfer",
+                                     "A snippets file for code editors (.code-snippets)"),
+         QCoreApplication::translate("MyScriptsTransfer", "A folder of web pages, one per entry")});
+}
+
+// Writes a page per entry and an index into a new folder inside the one the user picks.
+// Returns where (empty when the user cancelled); *error says why it failed.
+QString exportPages(AppContext& context, const QList<MyScriptSlot>& entries, QString* error) {
+    const QString parent = context.messages->chooseFolder(
+        context.main,
+        QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts to a Folder"),
+        documentsFolder());
+    if (parent.isEmpty())
+        return {};
+    QList<QPair<QString, QByteArray>> files;
+    for (const MyScriptSlot& slot : usedOnly(entries))
+        files.append(
+            {MyScriptsExchange::htmlFileName(slot), MyScriptsExchange::toHtmlPage(slot).toUtf8()});
+    files.append(
+        {QStringLiteral("index.html"), MyScriptsExchange::htmlIndexPage(entries).toUtf8()});
+    return UserFiles::writeNewFolder(parent, QStringLiteral("My Scripts"), files, error);
+}
+
+// Writes a Tagloom file or a snippets file where the user says. Returns where (empty when the
+// user cancelled); *error says why it failed.
+QString exportFile(AppContext& context, const QList<MyScriptSlot>& entries, bool tagloom,
+                   QString* error) {
+    const QString where = context.messages->chooseFileToSave(
+        context.main, QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts"),
+        QDir(documentsFolder())
+            .filePath(tagloom ? QStringLiteral("My Scripts.json")
+                              : QStringLiteral("My Scripts.code-snippets")),
+        tagloom
+            ? QCoreApplication::translate("MyScriptsTransfer", "Tagloom files (*.json)")
+            : QCoreApplication::translate("MyScriptsTransfer", "Snippets files (*.code-snippets)"));
+    if (!where.isEmpty())
+        UserFiles::write(where,
+                         tagloom ? MyScriptsExchange::toTagloomFile(entries)
+                                 : MyScriptsExchange::toCodeSnippets(entries),
+                         error);
+    return where;
+}
+
+// The entries in the file the user picks; nothing when they cancel or it cannot be taken in
+// (the user is told why).
+std::optional<QList<MyScriptSlot>> readImportFile(AppContext& context) {
+    const QString path = context.messages->chooseFileToOpen(
+        context.main, QCoreApplication::translate("MyScriptsTransfer", "Import My Scripts"),
+        documentsFolder(),
+        QCoreApplication::translate(
+            "MyScriptsTransfer",
+            "Tagloom and snippets files (*.json *.code-snippets);;All files (*)"));
+    if (path.isEmpty())
+        return std::nullopt;
+    QByteArray data;
+    QString error;
+    if (!UserFiles::read(path, kImportLimit, &data, &error)) {
+        reportFileFailure(context,
+                          QCoreApplication::translate(
+                              "MyScriptsTransfer", "%1 could not be read, so nothing was imported.")
+                              .arg(QDir::toNativeSeparators(path)),
+                          error);
+        return std::nullopt;
+    }
+    const MyScriptsExchange::ParsedFile parsed = MyScriptsExchange::parse(data);
+    if (!parsed.ok) {
+        reportFileFailure(context,
+                          parsed.error + QCoreApplication::translate("MyScriptsTransfer",
+                                                                     "\n\nNothing was imported."),
+                          parsed.details);
+        return std::nullopt;
+    }
+    return parsed.entries;
 }
 
 } // namespace
@@ -80,22 +347,29 @@ bool backupBefore(AppContext& context, QWidget* parent, const QString& label,
                   const QString& change) {
     if (context.store->makeBackup(label))
         return true;
-    context.messages->report(
-        parent, MessageTexts::kErrorTitle,
-        QCoreApplication::translate(
-            "MyScriptsTransfer",
-            "Nothing was %1: Tagloom keeps a copy of your My Scripts before such "
-            "a change, and the copy could not be made.\n\nCheck that the disk is "
-            "not full and that you may write to the folder %2, then try again.")
-            .arg(change, QDir::toNativeSeparators(context.store->backupFolder())),
-        storeDetails(context, context.store->lastError()));
+    const QString text =
+        context.store->lastErrorWasBusy()
+            ? QCoreApplication::translate(
+                  "MyScriptsTransfer",
+                  "Nothing was %1: Tagloom keeps a copy of your My Scripts before such a "
+                  "change, and another program, perhaps a second copy of Tagloom, is using "
+                  "them right now.\n\nWait a moment and try again.")
+                  .arg(change)
+            : QCoreApplication::translate(
+                  "MyScriptsTransfer",
+                  "Nothing was %1: Tagloom keeps a copy of your My Scripts before such "
+                  "a change, and the copy could not be made.\n\nCheck that the disk is "
+                  "not full and that you may write to the folder %2, then try again.")
+                  .arg(change, QDir::toNativeSeparators(context.store->backupFolder()));
+    context.messages->report(parent, MessageTexts::kErrorTitle, text,
+                             storeDetails(context, context.store->lastError()));
     return false;
 }
 
 void backupDaily(AppContext& context) {
-    const QList<SettingsStore::Backup> all = context.store->backups();
+    const QList<Backup> all = context.store->backups();
     const QDate today = QDate::currentDate();
-    for (const SettingsStore::Backup& backup : all) {
+    for (const Backup& backup : all) {
         if (backup.made.date() == today)
             return;
     }
@@ -103,89 +377,29 @@ void backupDaily(AppContext& context) {
     (void)context.store->makeBackup(QStringLiteral("daily"));
 }
 
+// Brings back what the last Clear All removed, beside whatever is in the store now: an entry
+// that is there already (taken back in from an export, restored from a backup, undone by a
+// second running copy) is not copied again, and nothing in the store is replaced.
 void undoClearAll(AppContext& context) {
-    const QList<SettingsStore::Backup> all = context.store->backups();
-    const auto it = std::find_if(all.begin(), all.end(), [](const SettingsStore::Backup& b) {
-        return b.label == kClearAllLabel;
-    });
-    if (it == all.end()) {
-        context.messages->inform(
-            context.main, kTitle,
-            QCoreApplication::translate("MyScriptsTransfer", "There is no Clear All to undo."),
-            MessageBoxes::Icon::Information);
+    const auto cleared = lastClearAll(context);
+    if (!cleared)
         return;
-    }
-    const std::unique_ptr<SettingsStore> copy = context.store->openBackup(*it);
-    QList<MyScriptSlot> before;
-    if (!copy || !readAll(context, context.main, *copy, &before))
-        return;
-    QList<MyScriptSlot> now;
-    if (!readAll(context, context.main, *context.store, &now))
-        return;
-
-    // Each entry goes back to its own slot when that is still free, else to a free one.
-    QList<bool> taken(SlotStore::SlotCount + 1, false);
-    for (const MyScriptSlot& slot : now)
-        taken[slot.number] = !slot.name.isEmpty();
-    QList<MyScriptSlot> back;
-    QStringList left;
-    QList<MyScriptSlot> wanderers;
-    for (const MyScriptSlot& slot : before) {
-        if (slot.name.isEmpty())
-            continue;
-        if (!taken[slot.number]) {
-            taken[slot.number] = true;
-            back.append(slot);
-        } else {
-            wanderers.append(slot);
-        }
-    }
-    for (MyScriptSlot slot : wanderers) {
-        const auto free = std::find(taken.begin() + 1, taken.end(), false);
-        if (free == taken.end()) {
-            left.append(slot.name);
-            continue;
-        }
-        *free = true;
-        slot.number = int(free - taken.begin());
-        back.append(slot);
-    }
-    const StoreWriteResult result = SlotStore(*context.store).writeSlots(back, true);
-    if (!result.ok) {
-        reportStoreFailure(
-            context, context.main,
+    ImportPlan plan;
+    if (!placeEntries(
+            context, cleared->second, Placement::OwnSlotFirst,
             QCoreApplication::translate("MyScriptsTransfer", "Your entries could not be restored"),
-            result);
+            &plan))
         return;
-    }
-    if (result.declined) {
-        context.messages->inform(
-            context.main, kTitle,
-            QCoreApplication::translate("MyScriptsTransfer",
-                                        "Your entries changed while Clear All was being "
-                                        "undone, so nothing was restored. Try again."),
-            MessageBoxes::Icon::Warning);
-        return;
-    }
-    (void)context.store->relabelBackup(*it, kUndoneLabel);
+    // Should the relabelling fail, undoing again finds every entry in place and adds nothing.
+    (void)context.store->relabelBackup(cleared->first, kUndoneLabel);
     refreshList(context);
-    QString text =
-        QCoreApplication::translate("MyScriptsTransfer", "Clear All was undone: %1 restored.")
-            .arg(back.size() == 1
-                     ? QCoreApplication::translate("MyScriptsTransfer", "1 entry was")
-                     : QCoreApplication::translate("MyScriptsTransfer", "%1 entries were")
-                           .arg(back.size()));
-    if (!left.isEmpty())
-        text += QCoreApplication::translate(
-                    "MyScriptsTransfer",
-                    "\n\nThese did not fit, because all 30 slots are in use:\n  ") +
-                left.join(QStringLiteral("\n  "));
-    context.messages->inform(context.main, kTitle, text, MessageBoxes::Icon::Information);
+    context.messages->inform(context.main, kTitle, undoneText(plan),
+                             MessageBoxes::Icon::Information);
 }
 
 void restoreFromBackup(AppContext& context) {
-    const QList<SettingsStore::Backup> all = context.store->backups();
-    if (all.isEmpty()) {
+    const QList<ListedBackup> listed = listBackups(context);
+    if (listed.isEmpty()) {
         context.messages->inform(
             context.main, kTitle,
             QCoreApplication::translate(
@@ -197,126 +411,27 @@ void restoreFromBackup(AppContext& context) {
             MessageBoxes::Icon::Information);
         return;
     }
-    QStringList items;
-    QList<int> counts;
-    for (const SettingsStore::Backup& backup : all) {
-        QString line = backup.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        const std::unique_ptr<SettingsStore> copy = context.store->openBackup(backup);
-        int count = -1;
-        if (copy) {
-            SlotStore reader(*copy);
-            const int used = int(reader.listUsedSlots().size());
-            if (!reader.readFailed())
-                count = used;
-        }
-        counts.append(count);
-        line += count < 0
-                    ? QCoreApplication::translate("MyScriptsTransfer", " - cannot be read")
-                    : QCoreApplication::translate("MyScriptsTransfer", " - ") + entriesText(count);
-        line += QStringLiteral(" (%1)").arg(labelText(backup.label));
-        items.append(line);
-    }
-    const int picked = context.messages->choose(
-        context.main,
-        QCoreApplication::translate("MyScriptsTransfer", "Restore My Scripts from Backup"),
-        QCoreApplication::translate("MyScriptsTransfer",
-                                    "Choose the backup to restore, newest first:"),
-        items);
-    if (picked < 0 || picked >= all.size())
+    const std::optional<ListedBackup> chosen = chooseBackup(context, listed);
+    if (!chosen || !replaceWithBackup(context, *chosen->entries))
         return;
-    if (counts.at(picked) < 0) {
-        context.messages->inform(
-            context.main, MessageTexts::kErrorTitle,
-            QCoreApplication::translate("MyScriptsTransfer",
-                                        "That backup cannot be read, so it cannot be "
-                                        "restored. Choose another one."),
-            MessageBoxes::Icon::Warning);
-        return;
-    }
-    if (context.messages->askYesNo(
-            context.main, kTitle,
-            QCoreApplication::translate(
-                "MyScriptsTransfer",
-                "Replace all of your current My Scripts entries with the %1 in the "
-                "backup of %2?\n\nA backup of your current entries is made first.")
-                .arg(entriesText(counts.at(picked)),
-                     all.at(picked).made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
-            MessageBoxes::Answer::No, MessageBoxes::Icon::Question) != MessageBoxes::Answer::Yes)
-        return;
-    const std::unique_ptr<SettingsStore> copy = context.store->openBackup(all.at(picked));
-    QList<MyScriptSlot> entries;
-    if (!copy || !readAll(context, context.main, *copy, &entries))
-        return;
-    if (!backupBefore(context, context.main, QStringLiteral("restore"),
-                      QCoreApplication::translate("MyScriptsTransfer", "restored")))
-        return;
-    const StoreWriteResult result = SlotStore(*context.store).writeSlots(entries, false);
-    if (!result.ok) {
-        reportStoreFailure(
-            context, context.main,
-            QCoreApplication::translate("MyScriptsTransfer", "Your entries could not be restored"),
-            result);
-        return;
-    }
     refreshList(context);
     context.messages->inform(
         context.main, kTitle,
         QCoreApplication::translate("MyScriptsTransfer", "Your My Scripts were restored: %1.")
-            .arg(entriesText(counts.at(picked))),
+            .arg(entriesText(int(usedOnly(*chosen->entries).size()))),
         MessageBoxes::Icon::Information);
 }
 
 void exportEntries(AppContext& context) {
-    const int format = context.messages->choose(
-        context.main, QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts"),
-        QCoreApplication::translate("MyScriptsTransfer", "Export your My Scripts entries as:"),
-        {QCoreApplication::translate("MyScriptsTransfer",
-                                     "A Tagloom file, to import again later (.json)"),
-         QCoreApplication::translate("MyScriptsTransfer",
-                                     "A snippets file for code editors (.code-snippets)"),
-         QCoreApplication::translate("MyScriptsTransfer", "A folder of web pages, one per entry")});
-    if (format < 0)
-        return;
+    const int format = chooseExportFormat(context);
     QList<MyScriptSlot> entries;
-    if (!readAll(context, context.main, *context.store, &entries))
+    if (format < 0 || !readAll(context, *context.store, &entries))
         return;
     QString error;
-    QString where;
-    if (format == 2) {
-        where = context.messages->chooseFolder(
-            context.main,
-            QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts to a Folder"),
-            documentsFolder());
-        if (where.isEmpty())
-            return;
-        const QDir folder(where);
-        for (const MyScriptSlot& slot : entries) {
-            if (slot.name.isEmpty())
-                continue;
-            if (!UserFiles::write(folder.filePath(MyScriptsExchange::htmlFileName(slot)),
-                                  MyScriptsExchange::toHtmlPage(slot).toUtf8(), &error))
-                break;
-        }
-        if (error.isEmpty())
-            UserFiles::write(folder.filePath(QStringLiteral("index.html")),
-                             MyScriptsExchange::htmlIndexPage(entries).toUtf8(), &error);
-    } else {
-        const bool tagloom = format == 0;
-        where = context.messages->chooseFileToSave(
-            context.main, QCoreApplication::translate("MyScriptsTransfer", "Export My Scripts"),
-            QDir(documentsFolder())
-                .filePath(tagloom ? QStringLiteral("My Scripts.json")
-                                  : QStringLiteral("My Scripts.code-snippets")),
-            tagloom ? QCoreApplication::translate("MyScriptsTransfer", "Tagloom files (*.json)")
-                    : QCoreApplication::translate("MyScriptsTransfer",
-                                                  "Snippets files (*.code-snippets)"));
-        if (where.isEmpty())
-            return;
-        UserFiles::write(where,
-                         tagloom ? MyScriptsExchange::toTagloomFile(entries)
-                                 : MyScriptsExchange::toCodeSnippets(entries),
-                         &error);
-    }
+    const QString where = format == 2 ? exportPages(context, entries, &error)
+                                      : exportFile(context, entries, format == 0, &error);
+    if (where.isEmpty())
+        return;
     if (!error.isEmpty()) {
         reportFileFailure(
             context,
@@ -328,76 +443,30 @@ void exportEntries(AppContext& context) {
             error);
         return;
     }
-    int used = 0;
-    for (const MyScriptSlot& slot : entries)
-        used += !slot.name.isEmpty();
     context.messages->inform(
         context.main, kTitle,
         QCoreApplication::translate("MyScriptsTransfer", "%1 exported to %2.")
-            .arg(
-                used == 1
-                    ? QCoreApplication::translate("MyScriptsTransfer", "1 entry was")
-                    : QCoreApplication::translate("MyScriptsTransfer", "%1 entries were").arg(used),
-                QDir::toNativeSeparators(where)),
+            .arg(entriesWereText(int(usedOnly(entries).size())), QDir::toNativeSeparators(where)),
         MessageBoxes::Icon::Information);
 }
 
 void importEntries(AppContext& context) {
-    const QString path = context.messages->chooseFileToOpen(
-        context.main, QCoreApplication::translate("MyScriptsTransfer", "Import My Scripts"),
-        documentsFolder(),
-        QCoreApplication::translate(
-            "MyScriptsTransfer",
-            "Tagloom and snippets files (*.json *.code-snippets);;All files (*)"));
-    if (path.isEmpty())
-        return;
-    QByteArray data;
-    QString error;
-    if (!UserFiles::read(path, kImportLimit, &data, &error)) {
-        reportFileFailure(context,
-                          QCoreApplication::translate(
-                              "MyScriptsTransfer", "%1 could not be read, so nothing was imported.")
-                              .arg(QDir::toNativeSeparators(path)),
-                          error);
-        return;
-    }
-    const MyScriptsExchange::ParsedFile parsed = MyScriptsExchange::parse(data);
-    if (!parsed.ok) {
-        reportFileFailure(context,
-                          parsed.error + QCoreApplication::translate("MyScriptsTransfer",
-                                                                     "\n\nNothing was imported."),
-                          parsed.details);
-        return;
-    }
+    const std::optional<QList<MyScriptSlot>> incoming = readImportFile(context);
     QList<MyScriptSlot> current;
-    if (!readAll(context, context.main, *context.store, &current))
+    if (!incoming || !readAll(context, *context.store, &current))
         return;
-    const MyScriptsExchange::ImportPlan plan =
-        MyScriptsExchange::planImport(current, parsed.entries);
-    if (!plan.placed.isEmpty()) {
-        if (!backupBefore(context, context.main, QStringLiteral("import"),
-                          QCoreApplication::translate("MyScriptsTransfer", "imported")))
-            return;
-        const StoreWriteResult result = SlotStore(*context.store).writeSlots(plan.placed, true);
-        if (!result.ok) {
-            reportStoreFailure(context, context.main,
-                               QCoreApplication::translate("MyScriptsTransfer",
-                                                           "The entries could not be imported"),
-                               result);
-            return;
-        }
-        if (result.declined) {
-            context.messages->inform(
-                context.main, kTitle,
-                QCoreApplication::translate("MyScriptsTransfer",
-                                            "Your entries changed while the import was "
-                                            "being prepared, so nothing was imported. "
-                                            "Try again."),
-                MessageBoxes::Icon::Warning);
-            return;
-        }
-        refreshList(context);
-    }
+    // A backup when anything is coming in; what does come in is settled as it is written.
+    if (!MyScriptsExchange::planImport(current, *incoming).placed.isEmpty() &&
+        !backupBefore(context, context.main, QStringLiteral("import"),
+                      QCoreApplication::translate("MyScriptsTransfer", "imported")))
+        return;
+    ImportPlan plan;
+    if (!placeEntries(
+            context, *incoming, Placement::LowestFree,
+            QCoreApplication::translate("MyScriptsTransfer", "The entries could not be imported"),
+            &plan))
+        return;
+    refreshList(context);
     context.messages->inform(context.main,
                              QCoreApplication::translate("MyScriptsTransfer", "Import My Scripts"),
                              MyScriptsExchange::describe(plan), MessageBoxes::Icon::Information);

@@ -139,13 +139,17 @@ StoreWriteResult SlotStore::clearAllSlots() {
     });
 }
 
-StoreWriteResult SlotStore::writeSlots(const QList<MyScriptSlot>& entries, bool onlyIntoFree) {
+StoreWriteResult SlotStore::update(const Change& change) {
     m_read = {};
     return run([&](int* written) {
-        for (const MyScriptSlot& v : entries) {
-            if (onlyIntoFree && !read(sectionOf(v.number), kName).isEmpty())
-                return false;
-            if (!m_read.ok || !writeValues(v.number, valuesOf(v), written))
+        const QList<MyScriptSlot> now = readAllSlots();
+        if (!m_read.ok)
+            return false;
+        const std::optional<QList<MyScriptSlot>> values = change(now);
+        if (!values)
+            return false;
+        for (const MyScriptSlot& v : *values) {
+            if (!writeValues(v.number, valuesOf(v), written))
                 return false;
         }
         return true;

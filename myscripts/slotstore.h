@@ -35,18 +35,6 @@ struct StoreWriteResult {
     QString error;         // the store's reason when !ok (may be empty)
     bool busy = false;     // another program held the store
     bool declined = false; // a check inside the transaction said no; nothing was written
-
-    // Counts a further step in; returns whether it succeeded (a failure is kept).
-    bool add(const StoreWriteResult& step) {
-        written += step.written;
-        if (!step.ok) {
-            ok = false;
-            error = step.error;
-            busy = step.busy;
-        }
-        declined = declined || step.declined;
-        return step.ok;
-    }
 };
 
 // Whether the reads of a SlotStore call all worked.
@@ -90,9 +78,11 @@ public:
     StoreWriteResult saveSlot(const MyScriptSlot& values, bool replace);
     StoreWriteResult clearSlot(int slot);
     StoreWriteResult clearAllSlots();
-    // Writes every given slot in one transaction. With onlyIntoFree, a slot that turns out to
-    // be in use declines the whole run.
-    StoreWriteResult writeSlots(const QList<MyScriptSlot>& values, bool onlyIntoFree);
+    // Reads all 30 slots and writes what `change` makes of them, in one transaction, so that
+    // nothing a second running copy writes can come between the two. `change` returns the
+    // slots to write, or nothing to decline; a failed read writes nothing.
+    using Change = std::function<std::optional<QList<MyScriptSlot>>(const QList<MyScriptSlot>&)>;
+    StoreWriteResult update(const Change& change);
 
     // Fills all 30 slots with empty values and then sets the marker, unless the marker is
     // already "1". Slots that hold a name are left alone: with the marker removed from outside

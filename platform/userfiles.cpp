@@ -2,7 +2,9 @@
 #include "platform/userfiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace UserFiles {
@@ -33,6 +35,28 @@ bool read(const QString& path, qint64 maxBytes, QByteArray* data, QString* error
         return false;
     }
     return true;
+}
+
+QString writeNewFolder(const QString& parent, const QString& name,
+                       const QList<QPair<QString, QByteArray>>& files, QString* error) {
+    const QDir base(parent);
+    QString path = base.filePath(name);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = base.filePath(QStringLiteral("%1 (%2)").arg(name).arg(n));
+    // mkdir, not mkpath: it fails when something else made the folder in the meantime.
+    if (!QDir().mkdir(path)) {
+        *error = QCoreApplication::translate("UserFiles", "the folder %1 could not be made")
+                     .arg(QDir::toNativeSeparators(path));
+        return path;
+    }
+    const QDir folder(path);
+    for (const auto& [fileName, data] : files) {
+        if (!write(folder.filePath(fileName), data, error)) {
+            QDir(path).removeRecursively();
+            return path;
+        }
+    }
+    return path;
 }
 
 } // namespace UserFiles

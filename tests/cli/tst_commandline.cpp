@@ -24,6 +24,7 @@ private slots:
     void firstArgumentDecidesTheMode_data();
     void firstArgumentDecidesTheMode();
     void realProgramAnswersWithoutADisplay();
+    void realProgramLinksQtCoreOnly();
 
 private:
     struct Result {
@@ -193,6 +194,21 @@ void TestCommandLine::realProgramAnswersWithoutADisplay() {
     program.start(QStringLiteral(TAGLOOM_PROGRAM), {QStringLiteral("--search")});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitCode(), 2);
+}
+
+void TestCommandLine::realProgramLinksQtCoreOnly() {
+    // The dynamic loader lists what it would load and stops (what ldd does): loading Qt Widgets,
+    // Gui or Sql would cost every command about twice its time. The windows are a module.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LD_TRACE_LOADED_OBJECTS"), QStringLiteral("1"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TAGLOOM_PROGRAM), {QStringLiteral("--version")});
+    QVERIFY(program.waitForFinished(20000));
+    const QString loaded = QString::fromLocal8Bit(program.readAllStandardOutput());
+    QVERIFY2(loaded.contains(QLatin1String("libQt6Core.so")), qPrintable(loaded));
+    for (const char* library : {"libQt6Widgets", "libQt6Gui", "libQt6Sql"})
+        QVERIFY2(!loaded.contains(QLatin1String(library)), qPrintable(loaded));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -26,7 +26,9 @@ case "$out" in
     exit 1
     ;;
 esac
-# And the real program itself starts and keeps running.
+# Its command line answers from the installed program alone.
+"$prefix/bin/tagloom" --print "Falling Text" --block 2 | grep -q .
+# And the real program itself starts and keeps running (its windows are a module beside it).
 QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/tagloom" && status=0 || status=$?
 [ "$status" -eq 124 ] || { echo "installed tagloom exited early ($status)" >&2; exit 1; }
 echo "install ok"

@@ -20,6 +20,7 @@ missing=0
 for file in \
     /usr/bin/tagloom \
     /usr/lib/tagloom/libtagloom_web.so \
+    /usr/lib/tagloom/libtagloom_windows.so \
     /usr/share/tagloom/site/index.html \
     /usr/share/tagloom/scripts/ \
     /usr/share/applications/io.github.tagloom.Tagloom.desktop \
@@ -32,7 +33,7 @@ for file in \
     grep -qxF "$file" "$out/files" || { echo "missing from the package: $file" >&2; missing=1; }
 done
 # Nothing of the build tree or the developer tools belongs in a user's system.
-if grep -E '/(tst_|tagloom_sitegen|tagloom_startup)' "$out/files"; then
+if grep -E '/(tst_|tagloom_sitegen|tagloom_catalogue_pack|tagloom_startup)' "$out/files"; then
     echo "test or build programs in the package" >&2
     missing=1
 fi

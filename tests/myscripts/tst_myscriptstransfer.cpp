@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Backups, Undo Clear All, restore, export and import, from the Main menu as a user would.
+#include "platform/settingsstore.h"
+
 #include "myscripts/myscriptsexchange.h"
 #include "myscripts/slotstore.h"
 #include "shell/application.h"
@@ -22,7 +24,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 using Answer = MessageBoxes::Answer;
 
@@ -33,9 +37,9 @@ struct Program {
     ScriptedMessageBoxes messages;
     std::unique_ptr<Application> app;
 
-    Program() {
+    explicit Program(SettingsStore* store = nullptr) {
         AppContext base;
-        base.store = &memory;
+        base.store = store ? store : &memory;
         base.messages = &messages;
         app = std::make_unique<Application>(base);
         app->start();
@@ -51,7 +55,8 @@ struct Program {
             texts.append(app->mainWindow()->List1()->item(i)->text());
         return texts;
     }
-    QList<MyScriptSlot> stored() { return SlotStore(memory).readAllSlots(); }
+    QList<MyScriptSlot> stored() { return SlotStore(*app->context().store).readAllSlots(); }
+    const ScriptedMessageBoxes::Shown& told() const { return messages.shown.last(); }
 };
 
 // Values that have broken exports before: every kind of line break, markup that ends a
@@ -96,6 +101,59 @@ bool everyDollarEscaped(const QString& line) {
     return true;
 }
 
+// While it lives, no file may grow past `bytes`: writes beyond fail as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limited = m_before;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+    Q_DISABLE_COPY_MOVE(FileSizeLimit)
+
+private:
+    rlimit m_before{};
+};
+
+// The memory store, with a second running copy that saves an entry just as a backup is taken.
+class BusyElsewhereStore final : public SettingsStore {
+public:
+    explicit BusyElsewhereStore(MemorySettingsStore& inner)
+        : m_inner(inner) {}
+    QString read(const QString& section, const QString& key,
+                 const QString& defaultValue) const override {
+        return m_inner.read(section, key, defaultValue);
+    }
+    bool write(const QString& section, const QString& key, const QString& value) override {
+        return m_inner.write(section, key, value);
+    }
+    QString lastError() const override { return m_inner.lastError(); }
+    Outcome transaction(const std::function<bool()>& steps) override {
+        return m_inner.transaction(steps);
+    }
+    bool makeBackup(const QString& label) override {
+        const bool made = m_inner.makeBackup(label);
+        m_inner.set(SlotStore::sectionOf(20), SlotStore::keys().first(),
+                    QStringLiteral("Elsewhere"));
+        return made;
+    }
+    QList<Backup> backups() const override { return m_inner.backups(); }
+    std::unique_ptr<SettingsStore> openBackup(const Backup& backup) const override {
+        return m_inner.openBackup(backup);
+    }
+
+private:
+    MemorySettingsStore& m_inner;
+};
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestMyScriptsTransfer : public QObject {
@@ -108,7 +166,11 @@ private slots:
     void importRefusesFilesItCannotTrust();
     void webPagesPutTheCodeWhereItBelongs();
     void clearAllCanBeUndone();
+    void undoImportAndRestoreNeverDuplicateOrLoseAnEntry();
     void restoreListsBackupsAndAsksFirst();
+    void fullDiskChangesNothingAndSaysSo();
+    void damagedBackupIsNamedNotTakenForEmpty();
+    void restoreNeverReplacesWhatASecondCopySavedMeanwhile();
     void dailyBackupOncePerDayAndTenKept();
 };
 
@@ -309,11 +371,24 @@ void TestMyScriptsTransfer::webPagesPutTheCodeWhereItBelongs() {
                      QStringLiteral("<p>hi</p>"),
                      {},
                      {}}});
-    p.messages.picks = {2};
-    p.messages.paths = {dir.path()};
-    p.trigger("mnuExport");
-    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("2 entries were exported")));
-    QFile page(dir.filePath(QStringLiteral("09-b-b.html")));
+    // The pages go into a new folder of their own: nothing already in the chosen one is
+    // replaced, and a second export goes beside the first.
+    QFile mine(dir.filePath(QStringLiteral("index.html")));
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("my own page");
+    mine.close();
+    for (const char* folder : {"My Scripts", "My Scripts (2)"}) {
+        p.messages.picks = {2};
+        p.messages.paths = {dir.path()};
+        p.trigger("mnuExport");
+        QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("2 entries were exported")));
+        QVERIFY(p.messages.shown.last().text.contains(QLatin1String(folder)));
+    }
+    QVERIFY(mine.open(QIODevice::ReadOnly));
+    QCOMPARE(mine.readAll(), QByteArray("my own page"));
+    const QDir pages(dir.filePath(QStringLiteral("My Scripts")));
+    QCOMPARE(pages.entryList(QDir::Files).size(), 3);
+    QFile page(pages.filePath(QStringLiteral("09-b-b.html")));
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(page.readAll());
     QVERIFY(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
@@ -323,8 +398,8 @@ void TestMyScriptsTransfer::webPagesPutTheCodeWhereItBelongs() {
     QVERIFY(head > 0 && head < html.indexOf(QStringLiteral("</head>")));
     QVERIFY(body > html.indexOf(QStringLiteral("<body>")) &&
             body < html.indexOf(QStringLiteral("</body>")));
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("index.html"))));
-    QVERIFY(QFile::exists(dir.filePath(MyScriptsExchange::htmlFileName(awkward(2)))));
+    QVERIFY(pages.exists(QStringLiteral("index.html")));
+    QVERIFY(pages.exists(MyScriptsExchange::htmlFileName(awkward(2))));
 }
 
 void TestMyScriptsTransfer::clearAllCanBeUndone() {
@@ -368,6 +443,68 @@ void TestMyScriptsTransfer::clearAllCanBeUndone() {
     p.trigger("mnuClearAll");
     p.memory.failWritesAfter(-1);
     QVERIFY(p.messages.shown.last().text.startsWith(QStringLiteral("Nothing was cleared")));
+    QCOMPARE(p.rows().size(), 3);
+}
+
+void TestMyScriptsTransfer::undoImportAndRestoreNeverDuplicateOrLoseAnEntry() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("mine.json"));
+    Program p;
+    const QList<MyScriptSlot> mine{awkward(2), awkward(5)};
+    const QStringList names{awkward(2).name, awkward(5).name};
+    fill(p.memory, mine);
+    p.messages.picks = {0};
+    p.messages.paths = {file};
+    p.trigger("mnuExport");
+
+    // Clear All, the export taken back in, then Undo: each entry is there once.
+    p.trigger("mnuClearAll");
+    p.messages.paths = {file};
+    p.trigger("mnuImport");
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.rows(), names);
+    QVERIFY2(p.messages.shown.last().text.contains(QStringLiteral("already")),
+             qPrintable(p.messages.shown.last().text));
+
+    // The same file taken in twice brings in nothing new.
+    p.messages.paths = {file};
+    p.trigger("mnuImport");
+    QCOMPARE(p.rows(), names);
+    QVERIFY2(p.messages.shown.last().text.contains(QStringLiteral("Already in My Scripts")),
+             qPrintable(p.messages.shown.last().text));
+
+    // Clear All, the copy from before it restored, then Undo: still each entry once.
+    p.trigger("mnuClearAll");
+    p.messages.picks = {0};
+    p.messages.answers = {Answer::Yes};
+    p.trigger("mnuRestore");
+    QCOMPARE(p.rows(), names);
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.rows(), names);
+
+    // A second Clear All of the empty list hides nothing: Undo brings back what the first
+    // one removed.
+    p.trigger("mnuClearAll");
+    p.trigger("mnuClearAll");
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.rows(), names);
+
+    // An entry of the same name written since, with other code, is kept; the old one comes
+    // back beside it under a name of its own, so both can be opened. (The import put the
+    // entries into slots 1 and 2, and there they have stayed.)
+    p.trigger("mnuClearAll");
+    fill(p.memory, {{1, awkward(2).name, {}, {}, QStringLiteral("<p>new</p>"), {}, {}}});
+    p.trigger("mnuUndoClearAll");
+    const QList<MyScriptSlot> now = p.stored();
+    QCOMPARE(now.at(0).body, QStringLiteral("<p>new</p>"));
+    MyScriptSlot moved = awkward(5);
+    moved.number = 2;
+    QCOMPARE(now.at(1), moved);
+    MyScriptSlot renamed = awkward(2);
+    renamed.number = 3;
+    renamed.name += QStringLiteral(" (2)");
+    QCOMPARE(now.at(2), renamed);
+    QVERIFY(p.messages.shown.last().text.contains(QStringLiteral("is now")));
     QCOMPARE(p.rows().size(), 3);
 }
 
@@ -421,6 +558,109 @@ void TestMyScriptsTransfer::dailyBackupOncePerDayAndTenKept() {
     for (int i = 0; i < 12; ++i)
         p.trigger("mnuClearAll");
     QCOMPARE(p.memory.backups().size(), 10);
+}
+
+void TestMyScriptsTransfer::fullDiskChangesNothingAndSaysSo() {
+    QTemporaryDir dir;
+    SqliteSettingsStore store(dir.filePath(QStringLiteral("settings.sqlite")));
+    Program p(&store);
+    QVERIFY(SlotStore(store).writeSlot(awkward(3)).ok);
+    QVERIFY(SlotStore(store).writeSlot(awkward(7)).ok); // 100 KB of code
+    const QString file = dir.filePath(QStringLiteral("mine.json"));
+    p.messages.picks = {0};
+    p.messages.paths = {file};
+    p.trigger("mnuExport");
+    const QByteArray exported = contentsOf(file);
+    QVERIFY(!exported.isEmpty());
+    const auto failedPlainly = [&](const char* words) {
+        QVERIFY2(p.told().title == QStringLiteral("Tagloom Error!"), qPrintable(p.told().text));
+        QVERIFY2(p.told().text.contains(QLatin1String(words)), qPrintable(p.told().text));
+        QVERIFY(!p.told().text.contains(QStringLiteral("File too large")));
+        QVERIFY(!p.told().details.isEmpty());
+    };
+    {
+        const FileSizeLimit full(16 * 1024);
+        p.messages.picks = {0};
+        p.messages.paths = {file};
+        p.trigger("mnuExport");
+        failedPlainly("could not be exported");
+        p.messages.picks = {2};
+        p.messages.paths = {dir.path()};
+        p.trigger("mnuExport");
+        failedPlainly("could not be exported");
+    }
+    QCOMPARE(contentsOf(file), exported);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("My Scripts"))));
+
+    p.trigger("mnuClearAll");
+    QVERIFY(p.rows().isEmpty());
+    {
+        const FileSizeLimit full(16 * 1024);
+        p.trigger("mnuUndoClearAll");
+        failedPlainly("could not be restored: the file your My Scripts are kept in could not "
+                      "be written. Nothing was changed.");
+        p.messages.paths = {file};
+        p.trigger("mnuImport");
+        failedPlainly("Nothing was imported: Tagloom keeps a copy");
+        p.messages.picks = {0};
+        p.messages.answers = {Answer::Yes};
+        p.trigger("mnuRestore");
+        failedPlainly("Nothing was restored");
+    }
+    QVERIFY(p.rows().isEmpty());
+
+    // With room again the Clear All is still there to undo, and all of it comes back.
+    p.trigger("mnuUndoClearAll");
+    QVERIFY2(p.told().text.contains(QStringLiteral("2 entries were restored")),
+             qPrintable(p.told().text));
+    QCOMPARE(p.stored().at(2), awkward(3));
+    QCOMPARE(p.stored().at(6), awkward(7));
+}
+
+void TestMyScriptsTransfer::damagedBackupIsNamedNotTakenForEmpty() {
+    QTemporaryDir dir;
+    SqliteSettingsStore store(dir.filePath(QStringLiteral("settings.sqlite")));
+    Program p(&store);
+    QVERIFY(SlotStore(store).writeSlot(awkward(4)).ok);
+    p.trigger("mnuClearAll");
+    const SettingsStore::Backup cleared = store.backups().first();
+    QFile damaged(cleared.path);
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(QByteArray(8192, 'x'));
+    damaged.close();
+
+    p.trigger("mnuUndoClearAll");
+    QCOMPARE(p.told().title, QStringLiteral("Tagloom Error!"));
+    QVERIFY2(p.told().text.contains(QStringLiteral("cannot be read, so Clear All cannot be "
+                                                   "undone. Nothing was changed.")),
+             qPrintable(p.told().text));
+    QVERIFY(p.told().details.contains(QDir::toNativeSeparators(cleared.path)));
+
+    p.messages.picks = {0};
+    p.trigger("mnuRestore");
+    QVERIFY(p.messages.shown.at(p.messages.shown.size() - 2)
+                .choices.first()
+                .contains(QStringLiteral("cannot be read")));
+    QVERIFY(p.told().text.startsWith(QStringLiteral("That backup cannot be read")));
+    QVERIFY(p.rows().isEmpty());
+}
+
+void TestMyScriptsTransfer::restoreNeverReplacesWhatASecondCopySavedMeanwhile() {
+    MemorySettingsStore memory;
+    fill(memory, {awkward(1)});
+    QVERIFY(memory.makeBackup(QStringLiteral("daily")));
+    fill(memory, {awkward(2)});
+    BusyElsewhereStore store(memory);
+    Program p(&store);
+    p.messages.picks = {0};
+    p.messages.answers = {Answer::Yes};
+    p.trigger("mnuRestore");
+    QVERIFY2(p.told().text.contains(QStringLiteral("changed while the backup was being restored")),
+             qPrintable(p.told().text));
+    const QList<MyScriptSlot> now = SlotStore(memory).readAllSlots();
+    QCOMPARE(now.at(0), awkward(1));
+    QCOMPARE(now.at(1), awkward(2));
+    QCOMPARE(now.at(19).name, QStringLiteral("Elsewhere"));
 }
 
 QTEST_MAIN(TestMyScriptsTransfer)

@@ -346,12 +346,29 @@ void TestSlotStore::saveChecksAndWritesInOneStep() {
     // A slot whose Name is missing altogether counts as used.
     QVERIFY(store.saveSlot({31, QStringLiteral("x"), {}, {}, {}, {}, {}}, false).declined);
 
-    // Several checker at once: one used slot among them declines the lot.
-    const StoreWriteResult batch = store.writeSlots({{1, QStringLiteral("a"), {}, {}, {}, {}, {}},
-                                                     {3, QStringLiteral("b"), {}, {}, {}, {}, {}}},
-                                                    true);
-    QVERIFY(batch.declined);
+    // An update decides on what it read inside its own transaction: declining or a failed
+    // read writes nothing, and what it does write lands whole.
+    const auto into = [](int slot, const QString& name) {
+        return [=](const QList<MyScriptSlot>& now) -> std::optional<QList<MyScriptSlot>> {
+            if (now.size() != SlotStore::SlotCount || !now.at(slot - 1).name.isEmpty())
+                return std::nullopt;
+            return QList<MyScriptSlot>{{1, name, {}, {}, {}, {}, {}},
+                                       {slot, name, {}, {}, {}, {}, {}}};
+        };
+    };
+    const StoreWriteResult refused = store.update(into(3, QStringLiteral("b")));
+    QVERIFY(refused.ok && refused.declined);
     QCOMPARE(store.readSlot(1).name, QString());
+    memory.failReadsAfter(40);
+    const StoreWriteResult unread = store.update(into(4, QStringLiteral("c")));
+    memory.failReadsAfter(-1);
+    QVERIFY(!unread.ok && !unread.declined);
+    QCOMPARE(store.readSlot(1).name, QString());
+    const StoreWriteResult landed = store.update(into(4, QStringLiteral("d")));
+    QVERIFY(landed.ok && !landed.declined);
+    QCOMPARE(landed.written, 12);
+    QCOMPARE(store.readSlot(1).name, QStringLiteral("d"));
+    QCOMPARE(store.readSlot(4).name, QStringLiteral("d"));
 }
 
 void TestSlotStore::awkwardValuesRoundTripThroughASecondStore() {

@@ -7,6 +7,7 @@
 #include "myscripts/slotstore.h"
 #include "shell/application.h"
 #include "shell/frmmain.h"
+#include "shell/mdiformmain.h"
 
 #include "kit/windowregistry.h"
 #include "storeclientmodel.h"
@@ -81,6 +82,7 @@ private slots:
     void killedSavesLeaveEverySlotWhollyOldOrWhollyNew();
     void twoProgramsNeverBothSaveIntoOneSlot();
     void heldStoreIsReportedAndTheWindowCarriesOn();
+    void heldStoreStopsBackupsUndoAndImportWhole();
 };
 
 void TestStoreProcesses::killedSavesLeaveEverySlotWhollyOldOrWhollyNew() {
@@ -219,6 +221,73 @@ void TestStoreProcesses::heldStoreIsReportedAndTheWindowCarriesOn() {
     QCOMPARE(main->List1()->count(), 2);
     QCOMPARE(main->List1()->item(1)->text(), QStringLiteral("Kept"));
     app.reset();
+}
+
+void TestStoreProcesses::heldStoreStopsBackupsUndoAndImportWhole() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.sqlite"));
+    const QString file = dir.filePath(QStringLiteral("mine.json"));
+    struct Running {
+        SqliteSettingsStore store;
+        ScriptedMessageBoxes messages;
+        std::unique_ptr<Application> app;
+        explicit Running(const QString& path)
+            : store(path) {
+            AppContext base;
+            base.store = &store;
+            base.messages = &messages;
+            app = std::make_unique<Application>(base);
+            app->start();
+        }
+        ~Running() { app.reset(); }
+        void trigger(const char* name) const {
+            app->frame()->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+        }
+    };
+    int backups = 0;
+    {
+        Running first(path);
+        for (int n : {4, 9})
+            QVERIFY(SlotStore(first.store)
+                        .writeSlot({n, QStringLiteral("Kept %1").arg(n), {}, {}, {}, {}, {}})
+                        .ok);
+        first.messages.picks = {0};
+        first.messages.paths = {file};
+        first.trigger("mnuExport");
+        first.trigger("mnuClearAll");
+        backups = int(first.store.backups().size());
+    }
+    const QList<MyScriptSlot> cleared = storedSlots(path);
+
+    auto holder = startClient({QStringLiteral("hold"), path}, "held");
+    QVERIFY2(holder, "another program holds the store");
+    Running second(path);
+    // Each says who is in the way and leaves the store alone; a question to try again is
+    // answered No (a restore or a Clear All is confirmed first).
+    for (const char* command :
+         {"mnuUndoClearAll", "mnuImport", "mnuRestore", "mnuExport", "mnuClearAll"}) {
+        second.messages.shown.clear();
+        second.messages.answers = {MessageBoxes::Answer::No};
+        if (qstrcmp(command, "mnuRestore") == 0 || qstrcmp(command, "mnuClearAll") == 0)
+            second.messages.answers.prepend(MessageBoxes::Answer::Yes);
+        second.messages.picks = {0};
+        second.messages.paths = {file};
+        second.trigger(command);
+        QVERIFY2(!second.messages.shown.isEmpty(), command);
+        const auto& told = second.messages.shown.last();
+        QVERIFY2(told.text.contains(QStringLiteral("another program")), qPrintable(told.text));
+        QVERIFY2(!told.text.contains(QStringLiteral("locked")), qPrintable(told.text));
+    }
+    holder->closeWriteChannel();
+    QVERIFY(holder->waitForFinished(10000));
+    QCOMPARE(storedSlots(path), cleared);
+    QCOMPARE(second.store.backups().size(), backups);
+
+    // Let go, the Clear All is still there to undo.
+    second.trigger("mnuUndoClearAll");
+    const QList<MyScriptSlot> back = storedSlots(path);
+    QCOMPARE(back.at(3).name, QStringLiteral("Kept 4"));
+    QCOMPARE(back.at(8).name, QStringLiteral("Kept 9"));
 }
 
 QTEST_MAIN(TestStoreProcesses)
