@@ -161,6 +161,10 @@ void SearchIndex::setUserEntries(const QList<SearchDocument>& documents) {
 
 // The steps of matching one typed word, best kind of match first.
 struct SearchIndex::TokenMatcher {
+    TokenMatcher(const Entry& e, const QString& t)
+        : entry(e)
+        , token(t) {}
+
     const Entry& entry;
     const QString& token;
     const int n = int(token.size());
@@ -272,7 +276,7 @@ struct SearchIndex::TokenMatcher {
 };
 
 SearchIndex::TokenMatch SearchIndex::matchToken(const Entry& entry, const QString& token) {
-    TokenMatcher matcher{entry, token};
+    TokenMatcher matcher(entry, token);
     matcher.title();
     if (matcher.match.score < 0)
         matcher.descriptionOrCategory();
