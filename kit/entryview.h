@@ -44,7 +44,6 @@ public:
     void copyCode(QPlainTextEdit* box);
     void copyAllBlocks(QWidget* where);
     LargeView* openLargeView();
-    LargeView* largeView() const { return m_largeView; }
 
     // The entry with the block of the focused code box, for shortcuts.
     EntryRef currentEntry() const;

@@ -103,15 +103,15 @@ PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
                                      "with it):</b> ") +
             preview.supportFiles.join(QStringLiteral(", ")).toHtmlEscaped() +
             QStringLiteral("</p>");
-    m_notes = new QLabel(notes, this);
-    m_notes->setObjectName(QStringLiteral("lblNotes"));
-    m_notes->setWordWrap(true);
-    m_notes->setTextFormat(Qt::RichText);
-    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_notes->setFocusPolicy(Qt::StrongFocus);
-    m_notes->setAccessibleName(QCoreApplication::translate("PagePreviewWindow", "Notes"));
-    m_notes->setVisible(!notes.isEmpty());
-    layout->addWidget(m_notes);
+    auto* notesLabel = new QLabel(notes, this);
+    notesLabel->setObjectName(QStringLiteral("lblNotes"));
+    notesLabel->setWordWrap(true);
+    notesLabel->setTextFormat(Qt::RichText);
+    notesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    notesLabel->setFocusPolicy(Qt::StrongFocus);
+    notesLabel->setAccessibleName(QCoreApplication::translate("PagePreviewWindow", "Notes"));
+    notesLabel->setVisible(!notes.isEmpty());
+    layout->addWidget(notesLabel);
 
     if (!preview.removing && !supportMissing.isEmpty()) {
         m_supportFiles = new QCheckBox(
@@ -138,14 +138,14 @@ PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
 
     auto* buttons = new QHBoxLayout;
     if (!preview.removing && !preview.newPages.isEmpty()) {
-        m_newPageButton = new QPushButton(
+        auto* newPage = new QPushButton(
             QCoreApplication::translate("PagePreviewWindow", "&Save as New Page..."), this);
-        m_newPageButton->setObjectName(QStringLiteral("cmdSaveNewPage"));
-        connect(m_newPageButton, &QPushButton::clicked, this, [this] {
+        newPage->setObjectName(QStringLiteral("cmdSaveNewPage"));
+        connect(newPage, &QPushButton::clicked, this, [this] {
             if (m_saveNewPage)
                 m_saveNewPage(0);
         });
-        buttons->addWidget(m_newPageButton);
+        buttons->addWidget(newPage);
     }
     buttons->addStretch(1);
     m_confirmButton = new QPushButton(
@@ -168,10 +168,6 @@ PagePreviewWindow::PagePreviewWindow(const PageEditor::Preview& preview,
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     resize(760, 560);
     m_confirmButton->setFocus();
-}
-
-QString PagePreviewWindow::notesText() const {
-    return m_notes->text();
 }
 
 void PagePreviewWindow::confirm() {

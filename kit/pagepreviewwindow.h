@@ -8,7 +8,6 @@
 #include <functional>
 
 class QCheckBox;
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTextEdit;
@@ -34,10 +33,7 @@ public:
 
     QPushButton* confirmButton() const { return m_confirmButton; }
     QPushButton* cancelButton() const { return m_cancelButton; }
-    QPushButton* newPageButton() const { return m_newPageButton; }
-    QCheckBox* supportFilesBox() const { return m_supportFiles; }
     QTextEdit* diffView() const { return m_diff; }
-    QString notesText() const;
 
     static QString diffHtml(const QString& diff);
 
@@ -47,9 +43,7 @@ private:
     Confirm m_confirm;
     SaveNewPage m_saveNewPage;
     QTextEdit* m_diff = nullptr;
-    QLabel* m_notes = nullptr;
     QCheckBox* m_supportFiles = nullptr;
     QPushButton* m_confirmButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
-    QPushButton* m_newPageButton = nullptr;
 };

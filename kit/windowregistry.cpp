@@ -14,10 +14,6 @@ void WindowRegistry::registerWindow(const QString& name, Placement placement, Fa
     m_registrations.insert(name, Registration{placement, std::move(factory)});
 }
 
-bool WindowRegistry::isKnown(const QString& name) const {
-    return m_registrations.contains(name);
-}
-
 QStringList WindowRegistry::registeredNames() const {
     QStringList names = m_registrations.keys();
     names.sort();

@@ -36,7 +36,6 @@ public:
     // for names it does not know. Its windows are top-level.
     void setFallbackFactory(NamedFactory factory) { m_fallback = std::move(factory); }
 
-    bool isKnown(const QString& name) const;
     // The names registered one by one (the fallback's windows are not listed).
     QStringList registeredNames() const;
     // The open window of that name, or nullptr.

@@ -627,6 +627,83 @@ QString listLiteral(const Setting& setting, const QStringList& items) {
     return text + closing;
 }
 
+// The character a one-letter escape stands for; false for letters that stand for themselves.
+bool simpleEscape(QChar letter, QString* out) {
+    switch (letter.unicode()) {
+    case 'n':
+        *out += QLatin1Char('\n');
+        return true;
+    case 'r':
+        *out += QLatin1Char('\r');
+        return true;
+    case 't':
+        *out += QLatin1Char('\t');
+        return true;
+    case 'b':
+        *out += QLatin1Char('\b');
+        return true;
+    case 'f':
+        *out += QLatin1Char('\f');
+        return true;
+    case 'v':
+        *out += QLatin1Char('\v');
+        return true;
+    case '0':
+        *out += QChar(0);
+        return true;
+    case '\n':
+        return true; // a line continuation
+    default:
+        return false;
+    }
+}
+
+// "\u{1F600}": any code point, the brace at *i + 1. Leaves *i on the closing brace.
+bool codePointEscape(const QString& literal, int last, int* i, QString* out) {
+    const int from = *i + 1;
+    const int close = literal.indexOf(QLatin1Char('}'), from);
+    if (close < 0 || close >= last)
+        return false;
+    bool ok = false;
+    const uint code = literal.mid(from + 1, close - from - 1).toUInt(&ok, 16);
+    if (!ok || code > 0x10FFFF)
+        return false;
+    const char32_t point = code;
+    *out += QString::fromUcs4(&point, 1);
+    *i = close;
+    return true;
+}
+
+// "\xHH" and "\uHHHH", the letter at *i. Leaves *i on the last digit.
+bool hexEscape(const QString& literal, int last, int* i, QString* out) {
+    const int digits = literal.at(*i) == QLatin1Char('x') ? 2 : 4;
+    const int from = *i + 1;
+    if (from + digits > last)
+        return false;
+    bool ok = false;
+    const ushort code = literal.mid(from, digits).toUShort(&ok, 16);
+    if (!ok)
+        return false;
+    *out += QChar(code);
+    *i += digits;
+    return true;
+}
+
+// The escape whose backslash is at *i, in a literal whose closing quote is at last. Leaves *i
+// on the escape's last character.
+bool readEscape(const QString& literal, int last, int* i, QString* out) {
+    if (++*i >= last)
+        return false;
+    const QChar c = literal.at(*i);
+    if (c == QLatin1Char('u') && *i + 1 < last && literal.at(*i + 1) == QLatin1Char('{'))
+        return codePointEscape(literal, last, i, out);
+    if (c == QLatin1Char('x') || c == QLatin1Char('u'))
+        return hexEscape(literal, last, i, out);
+    if (!simpleEscape(c, out))
+        *out += c;
+    return true;
+}
+
 } // namespace
 
 QString Setting::label() const {
@@ -680,7 +757,7 @@ bool readStringLiteral(const QString& literal, QString* value) {
     QString out;
     const int last = literal.size() - 1;
     for (int i = 1; i < last; ++i) {
-        QChar c = literal.at(i);
+        const QChar c = literal.at(i);
         if (c == quote)
             return false;
         if (quote == QLatin1Char('`') && c == QLatin1Char('$') && i + 1 < last &&
@@ -688,67 +765,10 @@ bool readStringLiteral(const QString& literal, QString* value) {
             return false; // a template with placeholders is code, not text
         if (c == QLatin1Char('\n') && quote != QLatin1Char('`'))
             return false;
-        if (c != QLatin1Char('\\')) {
+        if (c != QLatin1Char('\\'))
             out += c;
-            continue;
-        }
-        if (++i >= last)
+        else if (!readEscape(literal, last, &i, &out))
             return false;
-        c = literal.at(i);
-        switch (c.unicode()) {
-        case 'n':
-            out += QLatin1Char('\n');
-            break;
-        case 'r':
-            out += QLatin1Char('\r');
-            break;
-        case 't':
-            out += QLatin1Char('\t');
-            break;
-        case 'b':
-            out += QLatin1Char('\b');
-            break;
-        case 'f':
-            out += QLatin1Char('\f');
-            break;
-        case 'v':
-            out += QLatin1Char('\v');
-            break;
-        case '0':
-            out += QChar(0);
-            break;
-        case '\n':
-            break; // a line continuation
-        case 'x':
-        case 'u': {
-            int digits = c == QLatin1Char('x') ? 2 : 4;
-            int from = i + 1;
-            if (c == QLatin1Char('u') && from < last && literal.at(from) == QLatin1Char('{')) {
-                const int close = literal.indexOf(QLatin1Char('}'), from);
-                if (close < 0 || close >= last)
-                    return false;
-                bool ok = false;
-                const uint code = literal.mid(from + 1, close - from - 1).toUInt(&ok, 16);
-                if (!ok || code > 0x10FFFF)
-                    return false;
-                const char32_t point = code;
-                out += QString::fromUcs4(&point, 1);
-                i = close;
-                break;
-            }
-            if (from + digits > last)
-                return false;
-            bool ok = false;
-            const ushort code = literal.mid(from, digits).toUShort(&ok, 16);
-            if (!ok)
-                return false;
-            out += QChar(code);
-            i += digits;
-            break;
-        }
-        default:
-            out += c;
-        }
     }
     *value = out;
     return true;

@@ -17,79 +17,108 @@ struct Step {
     int b; // line in after (Same, Added)
 };
 
-// Forward Myers with a saved frontier per round, then a walk back through the rounds.
-QList<Step> script(const QStringList& a, const QStringList& b) {
-    // Equal lines at either end are set aside first: pages change in a few places only.
+// The lines equal at either end, set aside first: pages change in a few places only.
+struct CommonEnds {
     int prefix = 0;
-    while (prefix < a.size() && prefix < b.size() && a.at(prefix) == b.at(prefix))
-        ++prefix;
     int suffix = 0;
-    while (suffix < a.size() - prefix && suffix < b.size() - prefix &&
-           a.at(a.size() - 1 - suffix) == b.at(b.size() - 1 - suffix))
-        ++suffix;
-    const int n = int(a.size()) - prefix - suffix;
-    const int m = int(b.size()) - prefix - suffix;
-    const int max = n + m;
+};
+
+CommonEnds commonEnds(const QStringList& a, const QStringList& b) {
+    CommonEnds ends;
+    while (ends.prefix < a.size() && ends.prefix < b.size() &&
+           a.at(ends.prefix) == b.at(ends.prefix))
+        ++ends.prefix;
+    while (ends.suffix < a.size() - ends.prefix && ends.suffix < b.size() - ends.prefix &&
+           a.at(a.size() - 1 - ends.suffix) == b.at(b.size() - 1 - ends.suffix))
+        ++ends.suffix;
+    return ends;
+}
+
+// The middle part that differs: a[from, from + n) against b[from, from + m).
+struct Middle {
+    const QStringList& a;
+    const QStringList& b;
+    int from;
+    int n;
+    int m;
+};
+
+// Whether the step onto diagonal k in round d comes down from k + 1 (an added line) rather
+// than across from k - 1 (a removed one). frontier holds diagonal k at centre + k.
+bool fromAbove(const std::vector<int>& frontier, int centre, int d, int k) {
+    return k == -d ||
+           (k != d && frontier[size_t(centre + k - 1)] < frontier[size_t(centre + k + 1)]);
+}
+
+// Forward Myers rounds; each round's frontier is saved for the walk back. Returns how many
+// rounds there were, the length of the shortest edit script.
+int forwardRounds(const Middle& mid, std::vector<std::vector<int>>* trace) {
+    const int max = mid.n + mid.m;
     const int offset = max + 1;
     std::vector<int> v(size_t(2 * max + 3), 0);
-    std::vector<std::vector<int>> trace;
-    int found = -1;
-    for (int d = 0; d <= max && found < 0; ++d) {
+    for (int d = 0; d <= max; ++d) {
         // Only the diagonals this round reads are kept, so memory grows with the changes, not
         // with the page.
-        trace.emplace_back(v.begin() + (offset - d), v.begin() + (offset + d + 1));
+        trace->emplace_back(v.begin() + (offset - d), v.begin() + (offset + d + 1));
         for (int k = -d; k <= d; k += 2) {
-            int x;
-            if (k == -d || (k != d && v[size_t(offset + k - 1)] < v[size_t(offset + k + 1)]))
-                x = v[size_t(offset + k + 1)];
-            else
-                x = v[size_t(offset + k - 1)] + 1;
+            int x = fromAbove(v, offset, d, k) ? v[size_t(offset + k + 1)]
+                                               : v[size_t(offset + k - 1)] + 1;
             int y = x - k;
-            while (x < n && y < m && a.at(prefix + x) == b.at(prefix + y)) {
+            while (x < mid.n && y < mid.m && mid.a.at(mid.from + x) == mid.b.at(mid.from + y)) {
                 ++x;
                 ++y;
             }
             v[size_t(offset + k)] = x;
-            if (x >= n && y >= m) {
-                found = d;
-                break;
-            }
+            if (x >= mid.n && y >= mid.m)
+                return d;
         }
     }
-    QList<Step> middle;
-    int x = n;
-    int y = m;
-    for (int d = found; d > 0; --d) {
+    return -1;
+}
+
+// Walks back from the end through the saved rounds, one edit and its run of equal lines a
+// round.
+QList<Step> walkBack(const Middle& mid, const std::vector<std::vector<int>>& trace, int rounds) {
+    QList<Step> steps;
+    int x = mid.n;
+    int y = mid.m;
+    for (int d = rounds; d > 0; --d) {
         const std::vector<int>& prev = trace[size_t(d)];
         const int k = x - y;
-        int prevK;
-        if (k == -d || (k != d && prev[size_t(d + k - 1)] < prev[size_t(d + k + 1)]))
-            prevK = k + 1;
-        else
-            prevK = k - 1;
+        const int prevK = fromAbove(prev, d, d, k) ? k + 1 : k - 1;
         const int prevX = prev[size_t(d + prevK)];
         const int prevY = prevX - prevK;
         while (x > prevX && y > prevY) {
             --x;
             --y;
-            middle.prepend({Op::Same, prefix + x, prefix + y});
+            steps.prepend({Op::Same, mid.from + x, mid.from + y});
         }
         if (x == prevX)
-            middle.prepend({Op::Added, -1, prefix + --y});
+            steps.prepend({Op::Added, -1, mid.from + --y});
         else
-            middle.prepend({Op::Removed, prefix + --x, -1});
+            steps.prepend({Op::Removed, mid.from + --x, -1});
     }
     while (x > 0 && y > 0) {
         --x;
         --y;
-        middle.prepend({Op::Same, prefix + x, prefix + y});
+        steps.prepend({Op::Same, mid.from + x, mid.from + y});
     }
+    return steps;
+}
+
+// Forward Myers with a saved frontier per round, then a walk back through the rounds.
+QList<Step> script(const QStringList& a, const QStringList& b) {
+    const CommonEnds ends = commonEnds(a, b);
+    const Middle mid{a, b, ends.prefix, int(a.size()) - ends.prefix - ends.suffix,
+                     int(b.size()) - ends.prefix - ends.suffix};
+    std::vector<std::vector<int>> trace;
+    const int rounds = forwardRounds(mid, &trace);
     QList<Step> steps;
-    for (int i = 0; i < prefix; ++i)
+    for (int i = 0; i < ends.prefix; ++i)
         steps.append({Op::Same, i, i});
-    steps.append(middle);
-    for (int i = 0; i < suffix; ++i)
-        steps.append({Op::Same, int(a.size()) - suffix + i, int(b.size()) - suffix + i});
+    steps.append(walkBack(mid, trace, rounds));
+    for (int i = 0; i < ends.suffix; ++i)
+        steps.append({Op::Same, int(a.size()) - ends.suffix + i, int(b.size()) - ends.suffix + i});
     return steps;
 }
 

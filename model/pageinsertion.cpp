@@ -6,9 +6,11 @@
 #include "model/pagescanner.h"
 
 #include <QMap>
+#include <QSet>
 #include <QUrl>
 
 #include <algorithm>
+#include <optional>
 
 namespace PageInsertion {
 
@@ -311,6 +313,182 @@ PageChange finish(const QByteArray& before, const PageText& page, const QString&
     return change;
 }
 
+QString insertError(const QByteArray& page, const PageSnippet& snippet) {
+    const QString error = fileError(page);
+    if (!error.isEmpty() || snippet.hasPieces())
+        return error;
+    return snippet.newPages.isEmpty()
+               ? QStringLiteral("\"%1\" has no code to put into a page.").arg(snippet.title)
+               : QStringLiteral("\"%1\" is a whole page of its own: save it as a new "
+                                "page instead.")
+                     .arg(snippet.title);
+}
+
+// Merges the pieces meant for the <body> tag into it; returns the notes that undo them.
+QList<TagNote> mergeBodyAttributes(QString* text, const PageText& pageText,
+                                   const PageSnippet& snippet, QStringList* remarks) {
+    QList<TagNote> notes;
+    const Layout layout = PageScanner::scan(*text);
+    for (const PageSnippet::Piece& piece : snippet.pieces) {
+        if (piece.place != Place::BodyTag)
+            continue;
+        if (!layout.bodyStart.found()) {
+            remarks->append(QStringLiteral("Your page has no <BODY> tag: add %1 to it by hand.")
+                                .arg(piece.code));
+            continue;
+        }
+        const QString raw = pageText.toUnits(piece.code);
+        for (const Attribute& wanted : PageScanner::attributeList(raw)) {
+            const Layout now = PageScanner::scan(*text);
+            const QString rawAttribute = raw.mid(wanted.whole.start, wanted.whole.length());
+            const QString value = raw.mid(wanted.value.start, wanted.value.length());
+            notes.append(mergeAttribute(text, now.bodyStart, rawAttribute, wanted, value, remarks));
+        }
+    }
+    return notes;
+}
+
+// Where each place lands in one page. Each is worked out once, when a piece first needs it,
+// so that the remarks about missing tags come in the order the pieces ask.
+class Targets {
+public:
+    Targets(const QString& text, const Layout& layout, QStringList* remarks)
+        : m_text(text)
+        , m_layout(layout)
+        , m_remarks(remarks) {}
+
+    Target head() { return once(&m_head, &Targets::findHead); }
+    Target bodyStart() { return once(&m_bodyStart, &Targets::findBodyStart); }
+    Target bodyEnd() { return once(&m_bodyEnd, &Targets::findBodyEnd); }
+    Target anywhere() { return once(&m_anywhere, &Targets::findAnywhere); }
+
+private:
+    Target once(std::optional<Target>* known, Target (Targets::*find)()) {
+        if (!*known)
+            *known = (this->*find)();
+        return **known;
+    }
+    Target lineStartBefore(const Span& tag) const { return {lineStartIfBlank(m_text, tag.start)}; }
+    Target documentEnd(const QString& remark) {
+        m_remarks->append(remark);
+        return {m_text.size()};
+    }
+
+    Target findHead() {
+        if (m_layout.headEnd.found())
+            return lineStartBefore(m_layout.headEnd);
+        if (m_layout.headStart.found() && m_layout.bodyStart.found())
+            return lineStartBefore(m_layout.bodyStart);
+        if (m_layout.bodyStart.found()) {
+            m_remarks->append(QStringLiteral("Your page has no <HEAD> section: one was added "
+                                             "before <BODY> for the head code."));
+            return {lineStartIfBlank(m_text, m_layout.bodyStart.start), true};
+        }
+        if (m_layout.htmlStart.found()) {
+            m_remarks->append(QStringLiteral("Your page has no <HEAD> section: one was added "
+                                             "after <HTML> for the head code."));
+            return {m_layout.htmlStart.end, true};
+        }
+        if (m_layout.headStart.found())
+            return {m_layout.headStart.end};
+        return documentEnd(
+            QStringLiteral("Your page has no </HEAD> tag: the head code was put at the end of "
+                           "the document."));
+    }
+    Target findBodyStart() {
+        if (m_layout.bodyStart.found())
+            return {m_layout.bodyStart.end};
+        return documentEnd(
+            QStringLiteral("Your page has no <BODY> tag: the code for the start of the body was "
+                           "put at the end of the document."));
+    }
+    Target findBodyEnd() {
+        if (m_layout.bodyEnd.found())
+            return lineStartBefore(m_layout.bodyEnd);
+        if (m_layout.htmlEnd.found()) {
+            m_remarks->append(QStringLiteral("Your page has no </BODY> tag: the body code was put "
+                                             "at the end of the document, before </HTML>."));
+            return lineStartBefore(m_layout.htmlEnd);
+        }
+        return documentEnd(
+            QStringLiteral("Your page has no </BODY> tag: the body code was put at the end of "
+                           "the document."));
+    }
+    Target findAnywhere() {
+        if (m_layout.marker.found())
+            return {m_layout.marker.end};
+        const Target target = bodyEnd();
+        m_remarks->append(QStringLiteral(
+            "Your page has no <!-- tagloom --> marker: the code to put where you want it went "
+            "before </BODY>. Put the marker where it belongs and insert again to move it."));
+        return target;
+    }
+
+    const QString& m_text;
+    const Layout& m_layout;
+    QStringList* m_remarks;
+    std::optional<Target> m_head, m_bodyStart, m_bodyEnd, m_anywhere;
+};
+
+// The code of the pieces by the position it goes in, each position's in the entry's order.
+struct Groups {
+    QMap<qsizetype, QStringList> code;
+    QSet<qsizetype> needHead; // positions where a <head> section is made around the code
+};
+
+// A piece's code in the page's characters and line breaks.
+QString codeForPage(const PageText& pageText, const QString& code, const QString& eol) {
+    QString units = pageText.codeToUnits(code);
+    units.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (eol != QLatin1String("\n"))
+        units.replace(QLatin1String("\n"), eol);
+    return units;
+}
+
+Groups groupPieces(const PageText& pageText, const PageSnippet& snippet, const Layout& layout,
+                   const QString& title, const QString& eol, Targets* targets) {
+    Groups groups;
+    for (const PageSnippet::Piece& piece : snippet.pieces) {
+        Target target;
+        switch (piece.place) {
+        case Place::BodyTag:
+            continue;
+        case Place::Head:
+            target = targets->head();
+            break;
+        case Place::BodyStart:
+            target = targets->bodyStart();
+            break;
+        case Place::BodyEnd:
+            target = targets->bodyEnd();
+            break;
+        case Place::Anywhere:
+            target = targets->anywhere();
+            break;
+        }
+        target.pos = outsideOthers(layout, title, target.pos);
+        groups.code[target.pos].append(codeForPage(pageText, piece.code, eol));
+        if (target.createHead)
+            groups.needHead.insert(target.pos);
+    }
+    return groups;
+}
+
+// One region of title at each position, set off by line breaks.
+QList<Edit> regionEdits(const QString& text, const Groups& groups, const QString& title,
+                        const QString& eol) {
+    QList<Edit> edits;
+    for (auto group = groups.code.cbegin(); group != groups.code.cend(); ++group) {
+        QString inside = group.value().join(eol);
+        if (groups.needHead.contains(group.key()))
+            inside = QStringLiteral("<head>") + eol + inside + eol + QStringLiteral("</head>");
+        const QString block = PageScanner::regionOpening(title) + eol + inside + eol +
+                              PageScanner::regionClosing(title);
+        edits.append({group.key(), 0, framed(text, group.key(), block, eol)});
+    }
+    return edits;
+}
+
 } // namespace
 
 bool looksBinary(const QByteArray& bytes) {
@@ -346,164 +524,28 @@ PageChange remove(const QByteArray& page, const QString& title) {
 
 PageChange insert(const QByteArray& page, const PageSnippet& snippet) {
     PageChange change;
-    change.error = fileError(page);
+    change.error = insertError(page, snippet);
     if (!change.error.isEmpty())
         return change;
-    if (!snippet.hasPieces()) {
-        change.error =
-            snippet.newPages.isEmpty()
-                ? QStringLiteral("\"%1\" has no code to put into a page.").arg(snippet.title)
-                : QStringLiteral("\"%1\" is a whole page of its own: save it as a new "
-                                 "page instead.")
-                      .arg(snippet.title);
-        return change;
-    }
     const PageText pageText = PageText::decode(page);
     const QString eol = pageText.lineEnding();
     const QString title = pageText.toUnits(markerTitle(snippet.title));
     QString text = pageText.units();
     QStringList remarks;
     const bool replaced = takeOut(&text, title, &remarks);
-
     // Attributes first: the tag changes length, and everything else is placed after that.
-    QList<TagNote> notes;
-    {
-        const Layout layout = PageScanner::scan(text);
-        for (const PageSnippet::Piece& piece : snippet.pieces) {
-            if (piece.place != Place::BodyTag)
-                continue;
-            if (!layout.bodyStart.found()) {
-                remarks.append(QStringLiteral("Your page has no <BODY> tag: add %1 to it by hand.")
-                                   .arg(piece.code));
-                continue;
-            }
-            const QString raw = pageText.toUnits(piece.code);
-            for (const Attribute& wanted : PageScanner::attributeList(raw)) {
-                const Layout now = PageScanner::scan(text);
-                const QString rawAttribute = raw.mid(wanted.whole.start, wanted.whole.length());
-                const QString value = raw.mid(wanted.value.start, wanted.value.length());
-                notes.append(
-                    mergeAttribute(&text, now.bodyStart, rawAttribute, wanted, value, &remarks));
-            }
-        }
-    }
+    const QList<TagNote> notes = mergeBodyAttributes(&text, pageText, snippet, &remarks);
 
     const Layout layout = PageScanner::scan(text);
-    const qsizetype end = text.size();
-    auto bodyEndTarget = [&]() -> Target {
-        if (layout.bodyEnd.found())
-            return {lineStartIfBlank(text, layout.bodyEnd.start)};
-        if (layout.htmlEnd.found()) {
-            remarks.append(QStringLiteral("Your page has no </BODY> tag: the body code was put at "
-                                          "the end of the document, before </HTML>."));
-            return {lineStartIfBlank(text, layout.htmlEnd.start)};
-        }
-        remarks.append(QStringLiteral("Your page has no </BODY> tag: the body code was put at the "
-                                      "end of the document."));
-        return {end};
-    };
-    auto headTarget = [&]() -> Target {
-        if (layout.headEnd.found())
-            return {lineStartIfBlank(text, layout.headEnd.start)};
-        if (layout.headStart.found() && layout.bodyStart.found())
-            return {lineStartIfBlank(text, layout.bodyStart.start)};
-        if (layout.bodyStart.found()) {
-            remarks.append(QStringLiteral("Your page has no <HEAD> section: one was added before "
-                                          "<BODY> for the head code."));
-            return {lineStartIfBlank(text, layout.bodyStart.start), true};
-        }
-        if (layout.htmlStart.found()) {
-            remarks.append(QStringLiteral("Your page has no <HEAD> section: one was added after "
-                                          "<HTML> for the head code."));
-            return {layout.htmlStart.end, true};
-        }
-        if (layout.headStart.found())
-            return {layout.headStart.end};
-        remarks.append(QStringLiteral("Your page has no </HEAD> tag: the head code was put at the "
-                                      "end of the document."));
-        return {end};
-    };
-    auto bodyStartTarget = [&]() -> Target {
-        if (layout.bodyStart.found())
-            return {layout.bodyStart.end};
-        remarks.append(QStringLiteral("Your page has no <BODY> tag: the code for the start of the "
-                                      "body was put at the end of the document."));
-        return {end};
-    };
-
-    // Pieces gathered by where they land, each place in the entry's order.
-    QMap<qsizetype, QStringList> groups;
-    QMap<qsizetype, bool> headGroups;
-    bool askedHead = false, askedBodyEnd = false, askedBodyStart = false, askedAnywhere = false;
-    Target head, bodyEnd, bodyStart, anywhere;
-    const auto code = [&](const QString& c) {
-        QString units = pageText.codeToUnits(c);
-        units.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        if (eol != QLatin1String("\n"))
-            units.replace(QLatin1String("\n"), eol);
-        return units;
-    };
-    for (const PageSnippet::Piece& piece : snippet.pieces) {
-        Target target;
-        switch (piece.place) {
-        case Place::BodyTag:
-            continue;
-        case Place::Head:
-            if (!std::exchange(askedHead, true))
-                head = headTarget();
-            target = head;
-            break;
-        case Place::BodyStart:
-            if (!std::exchange(askedBodyStart, true))
-                bodyStart = bodyStartTarget();
-            target = bodyStart;
-            break;
-        case Place::BodyEnd:
-            if (!std::exchange(askedBodyEnd, true))
-                bodyEnd = bodyEndTarget();
-            target = bodyEnd;
-            break;
-        case Place::Anywhere:
-            if (!std::exchange(askedAnywhere, true)) {
-                if (layout.marker.found()) {
-                    anywhere = {layout.marker.end};
-                } else {
-                    if (!std::exchange(askedBodyEnd, true))
-                        bodyEnd = bodyEndTarget();
-                    anywhere = bodyEnd;
-                    remarks.append(QStringLiteral(
-                        "Your page has no <!-- tagloom --> marker: the code to put where you want "
-                        "it went before </BODY>. Put the marker where it belongs and insert again "
-                        "to move it."));
-                }
-            }
-            target = anywhere;
-            break;
-        }
-        target.pos = outsideOthers(layout, title, target.pos);
-        groups[target.pos].append(code(piece.code));
-        if (target.createHead)
-            headGroups[target.pos] = true;
-    }
+    Targets targets(text, layout, &remarks);
+    Groups groups = groupPieces(pageText, snippet, layout, title, eol, &targets);
     if (!notes.isEmpty()) {
-        if (!std::exchange(askedBodyStart, true))
-            bodyStart = bodyStartTarget();
         QStringList lines;
-        for (const TagNote& note : std::as_const(notes))
+        for (const TagNote& note : notes)
             lines.append(writeNote(note));
-        groups[outsideOthers(layout, title, bodyStart.pos)].prepend(lines.join(eol));
+        groups.code[outsideOthers(layout, title, targets.bodyStart().pos)].prepend(lines.join(eol));
     }
-
-    QList<Edit> edits;
-    for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
-        QString inside = group.value().join(eol);
-        if (headGroups.value(group.key()))
-            inside = QStringLiteral("<head>") + eol + inside + eol + QStringLiteral("</head>");
-        const QString block = PageScanner::regionOpening(title) + eol + inside + eol +
-                              PageScanner::regionClosing(title);
-        edits.append({group.key(), 0, framed(text, group.key(), block, eol)});
-    }
-    text = applyEdits(text, edits);
+    text = applyEdits(text, regionEdits(text, groups, title, eol));
 
     change = finish(page, pageText, text);
     change.remarks = remarks;

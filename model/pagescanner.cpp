@@ -95,6 +95,86 @@ QString valueOf(const QString& text, const Attribute& attribute) {
     return text.mid(attribute.value.start, attribute.value.length());
 }
 
+// Notes the comment at lt (the marker, or one end of a region); returns the position past it.
+qsizetype readComment(const QString& text, qsizetype lt, Layout* layout,
+                      QHash<QString, Span>* openRegions) {
+    const qsizetype n = text.size();
+    const qsizetype close = text.indexOf(QLatin1String("-->"), lt + 4);
+    const qsizetype end = close < 0 ? n : close + 3;
+    const Span span{lt, end};
+    layout->comments.append(span);
+    const QString inside = text.mid(lt + 4, (close < 0 ? n : close) - lt - 4).trimmed();
+    if (!layout->marker.found() &&
+        inside.compare(QLatin1String("tagloom"), Qt::CaseInsensitive) == 0)
+        layout->marker = span;
+    if (inside.startsWith(kOpenPrefix)) {
+        openRegions->insert(inside.mid(kOpenPrefix.size()), span);
+    } else if (inside.startsWith(kClosePrefix)) {
+        const QString title = inside.mid(kClosePrefix.size());
+        const auto open = openRegions->constFind(title);
+        if (open != openRegions->constEnd()) {
+            layout->regions.append({title, *open, span});
+            openRegions->erase(open);
+        }
+    }
+    return end;
+}
+
+void noteEndTag(const QString& name, Span span, Layout* layout) {
+    if (name == QLatin1String("head") && !layout->headEnd.found())
+        layout->headEnd = span;
+    else if (name == QLatin1String("body"))
+        layout->bodyEnd = span;
+    else if (name == QLatin1String("html"))
+        layout->htmlEnd = span;
+}
+
+QString charsetOfMeta(const QString& text, const QList<Attribute>& attrs) {
+    for (const Attribute& a : attrs) {
+        QString charset;
+        if (a.name == QLatin1String("charset"))
+            charset = valueOf(text, a).trimmed();
+        else if (a.name == QLatin1String("content"))
+            charset = charsetFromContent(valueOf(text, a));
+        if (!charset.isEmpty())
+            return charset;
+    }
+    return {};
+}
+
+void noteStartTag(const QString& text, const QString& name, Span tag, const QList<Attribute>& attrs,
+                  Layout* layout) {
+    if (name == QLatin1String("html") && !layout->htmlStart.found())
+        layout->htmlStart = tag;
+    else if (name == QLatin1String("head") && !layout->headStart.found())
+        layout->headStart = tag;
+    else if (name == QLatin1String("body") && !layout->bodyStart.found())
+        layout->bodyStart = tag;
+    else if (name == QLatin1String("meta") && layout->charset.isEmpty())
+        layout->charset = charsetOfMeta(text, attrs);
+}
+
+// Raw text: nothing inside these is markup until their own end tag. Returns where scanning
+// goes on after the start tag of name that ends at pos.
+qsizetype rawTextEnd(const QString& text, const QString& name, qsizetype pos) {
+    static const QStringList rawText = {QStringLiteral("script"), QStringLiteral("style"),
+                                        QStringLiteral("title"), QStringLiteral("textarea"),
+                                        QStringLiteral("xmp")};
+    if (!rawText.contains(name))
+        return pos;
+    const QString closing = QStringLiteral("</") + name;
+    qsizetype search = pos;
+    while (true) {
+        const qsizetype at = text.indexOf(closing, search, Qt::CaseInsensitive);
+        if (at < 0)
+            return text.size();
+        const qsizetype after = at + closing.size();
+        if (after >= text.size() || isNameEnd(text.at(after)))
+            return at;
+        search = after;
+    }
+}
+
 } // namespace
 
 QString regionOpening(const QString& title) {
@@ -133,25 +213,7 @@ Layout scan(const QString& text) {
             break;
         const QChar next = text.at(lt + 1);
         if (text.mid(lt, 4) == QLatin1String("<!--")) {
-            qsizetype close = text.indexOf(QLatin1String("-->"), lt + 4);
-            const qsizetype end = close < 0 ? n : close + 3;
-            const Span span{lt, end};
-            layout.comments.append(span);
-            const QString inside = text.mid(lt + 4, (close < 0 ? n : close) - lt - 4).trimmed();
-            if (!layout.marker.found() &&
-                inside.compare(QLatin1String("tagloom"), Qt::CaseInsensitive) == 0)
-                layout.marker = span;
-            if (inside.startsWith(kOpenPrefix)) {
-                openRegions.insert(inside.mid(kOpenPrefix.size()), span);
-            } else if (inside.startsWith(kClosePrefix)) {
-                const QString title = inside.mid(kClosePrefix.size());
-                const auto open = openRegions.constFind(title);
-                if (open != openRegions.constEnd()) {
-                    layout.regions.append({title, *open, span});
-                    openRegions.erase(open);
-                }
-            }
-            pos = end;
+            pos = readComment(text, lt, &layout, &openRegions);
             continue;
         }
         if (next == QLatin1Char('!') || next == QLatin1Char('?')) {
@@ -172,58 +234,16 @@ Layout scan(const QString& text) {
         if (endTag) {
             const qsizetype close = text.indexOf(QLatin1Char('>'), nameEnd);
             const Span span{lt, close < 0 ? n : close + 1};
-            if (name == QLatin1String("head") && !layout.headEnd.found())
-                layout.headEnd = span;
-            else if (name == QLatin1String("body"))
-                layout.bodyEnd = span;
-            else if (name == QLatin1String("html"))
-                layout.htmlEnd = span;
+            noteEndTag(name, span, &layout);
             pos = span.end;
             continue;
         }
         QList<Attribute> attrs;
         const qsizetype tagEnd = readAttributes(text, nameEnd, &attrs);
-        const Span tag{lt, tagEnd};
-        if (name == QLatin1String("html") && !layout.htmlStart.found())
-            layout.htmlStart = tag;
-        else if (name == QLatin1String("head") && !layout.headStart.found())
-            layout.headStart = tag;
-        else if (name == QLatin1String("body") && !layout.bodyStart.found())
-            layout.bodyStart = tag;
-        else if (name == QLatin1String("meta") && layout.charset.isEmpty()) {
-            for (const Attribute& a : std::as_const(attrs)) {
-                if (a.name == QLatin1String("charset"))
-                    layout.charset = valueOf(text, a).trimmed();
-                else if (a.name == QLatin1String("content"))
-                    layout.charset = charsetFromContent(valueOf(text, a));
-                if (!layout.charset.isEmpty())
-                    break;
-            }
-        }
-        pos = tagEnd;
-        // Raw text: nothing inside these is markup until their own end tag.
-        static const QStringList rawText = {QStringLiteral("script"), QStringLiteral("style"),
-                                            QStringLiteral("title"), QStringLiteral("textarea"),
-                                            QStringLiteral("xmp")};
-        if (rawText.contains(name)) {
-            const QString closing = QStringLiteral("</") + name;
-            qsizetype search = pos;
-            while (true) {
-                const qsizetype at = text.indexOf(closing, search, Qt::CaseInsensitive);
-                if (at < 0) {
-                    pos = n;
-                    break;
-                }
-                const qsizetype after = at + closing.size();
-                if (after >= n || isNameEnd(text.at(after))) {
-                    pos = at;
-                    break;
-                }
-                search = after;
-            }
-            if (name == QLatin1String("script") || name == QLatin1String("style"))
-                layout.code.append({name, {tagEnd, pos}});
-        }
+        noteStartTag(text, name, {lt, tagEnd}, attrs, &layout);
+        pos = rawTextEnd(text, name, tagEnd);
+        if (name == QLatin1String("script") || name == QLatin1String("style"))
+            layout.code.append({name, {tagEnd, pos}});
     }
     return layout;
 }

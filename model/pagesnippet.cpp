@@ -51,6 +51,25 @@ PageSnippet::Place PageSnippet::placeForInstruction(const QString& instruction, 
     return Place::Anywhere;
 }
 
+namespace {
+
+// A block whose place only its instruction tells: a page of its own, or code for a place.
+void addByInstruction(const QString& instruction, const QString& code, PageSnippet* snippet,
+                      QList<PageSnippet::Piece>* bodyEnd) {
+    using Place = PageSnippet::Place;
+    bool newPage = false;
+    QString fileName;
+    const Place place = PageSnippet::placeForInstruction(instruction, &newPage, &fileName);
+    if (newPage)
+        snippet->newPages.append({fileName, code});
+    else if (place == Place::BodyEnd || place == Place::Anywhere)
+        bodyEnd->append({place, code});
+    else
+        snippet->pieces.append({place, code});
+}
+
+} // namespace
+
 PageSnippet PageSnippet::fromEntry(const ScriptEntry& entry, bool withDemo) {
     using Kind = EntryBlock::Kind;
     PageSnippet snippet;
@@ -80,18 +99,9 @@ PageSnippet PageSnippet::fromEntry(const ScriptEntry& entry, bool withDemo) {
         case Kind::W:
             bodyEnd.append({Place::Anywhere, code});
             break;
-        case Kind::X: {
-            bool newPage = false;
-            QString fileName;
-            const Place place = placeForInstruction(block.instruction, &newPage, &fileName);
-            if (newPage)
-                snippet.newPages.append({fileName, code});
-            else if (place == Place::BodyEnd || place == Place::Anywhere)
-                bodyEnd.append({place, code});
-            else
-                snippet.pieces.append({place, code});
+        case Kind::X:
+            addByInstruction(block.instruction, code, &snippet, &bodyEnd);
             break;
-        }
         case Kind::C:
             // Code goes in like any body block; a plain-text step is for the user to follow.
             if (code.trimmed().startsWith(QLatin1Char('<')))

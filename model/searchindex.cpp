@@ -159,26 +159,38 @@ void SearchIndex::setUserEntries(const QList<SearchDocument>& documents) {
     }
 }
 
-SearchIndex::TokenMatch SearchIndex::matchToken(const Entry& entry, const QString& token) {
-    TokenMatch match;
+// The steps of matching one typed word, best kind of match first.
+struct SearchIndex::TokenMatcher {
+    TokenMatcher(const Entry& e, const QString& t)
+        : entry(e)
+        , token(t) {}
+
+    const Entry& entry;
+    const QString& token;
     const int n = int(token.size());
-    auto take = [&match](int score, QList<QPair<int, int>> marks) {
+    TokenMatch match;
+
+    bool beats(int score) const { return match.score < 0 || match.score > score; }
+    void take(int score, QList<QPair<int, int>> marks) {
         if (match.score < 0 || score < match.score) {
             match.score = score;
             match.titleMarks = std::move(marks);
         }
-    };
-
-    for (const Word& word : entry.titleWords) {
-        if (word.text == token) {
-            take(TitleWord, {{word.start, n}});
-            break;
-        }
-        if (word.text.startsWith(token))
-            take(TitleWordPrefix, {{word.start, n}});
     }
-    if (match.score < 0 || match.score > TitleWordPrefix) {
-        // Across the punctuation between words: "popup" for "Pop-Up".
+
+    void titleWordOrPrefix() {
+        for (const Word& word : entry.titleWords) {
+            if (word.text == token) {
+                take(TitleWord, {{word.start, n}});
+                break;
+            }
+            if (word.text.startsWith(token))
+                take(TitleWordPrefix, {{word.start, n}});
+        }
+    }
+
+    // Across the punctuation between words: "popup" for "Pop-Up".
+    void acrossTitleWords() {
         for (int w = 0; w < entry.titleWords.size() && match.score != TitleAcrossWords; ++w) {
             int matched = 0;
             QList<QPair<int, int>> marks;
@@ -196,60 +208,81 @@ SearchIndex::TokenMatch SearchIndex::matchToken(const Entry& entry, const QStrin
                 take(TitleAcrossWords, marks);
         }
     }
-    if ((match.score < 0 || match.score > TitleTypo) && n >= kMinTypoLength) {
+
+    void titleTypo() {
         for (const Word& word : entry.titleWords) {
             if (typoDistance(token, word.text) <= 1) {
                 take(TitleTypo, {{word.start, int(word.text.size())}});
                 break;
             }
-            if (word.text.size() > n) {
-                for (int length = n - 1; length <= n + 1 && length <= word.text.size(); ++length) {
-                    if (typoDistance(token, QStringView(word.text).left(length)) <= 1) {
-                        take(TitlePrefixTypo, {{word.start, length}});
-                        break;
-                    }
-                }
+            if (word.text.size() > n)
+                prefixTypo(word);
+        }
+    }
+
+    void prefixTypo(const Word& word) {
+        for (int length = n - 1; length <= n + 1 && length <= word.text.size(); ++length) {
+            if (typoDistance(token, QStringView(word.text).left(length)) <= 1) {
+                take(TitlePrefixTypo, {{word.start, length}});
+                break;
             }
         }
     }
-    if (match.score < 0 || match.score > TitleInsideWord) {
-        const int at = int(entry.titleLower.indexOf(token));
-        if (at >= 0)
-            take(TitleInsideWord, {{at, n}});
+
+    void title() {
+        titleWordOrPrefix();
+        if (beats(TitleWordPrefix))
+            acrossTitleWords();
+        if (beats(TitleTypo) && n >= kMinTypoLength)
+            titleTypo();
+        if (beats(TitleInsideWord)) {
+            const int at = int(entry.titleLower.indexOf(token));
+            if (at >= 0)
+                take(TitleInsideWord, {{at, n}});
+        }
     }
-    if (match.score >= 0)
-        return match;
 
     // Description and category: a word start beats the inside of a word.
-    int inside = -1;
-    for (qsizetype at = entry.descriptionLower.indexOf(token); at >= 0;
-         at = entry.descriptionLower.indexOf(token, at + 1)) {
-        if (at == 0 || !isWordChar(entry.descriptionLower.at(at - 1))) {
-            match.score = DescriptionWord;
-            match.descriptionMarks = {{int(at), n}};
-            return match;
+    void descriptionOrCategory() {
+        int inside = -1;
+        for (qsizetype at = entry.descriptionLower.indexOf(token); at >= 0;
+             at = entry.descriptionLower.indexOf(token, at + 1)) {
+            if (at == 0 || !isWordChar(entry.descriptionLower.at(at - 1))) {
+                match.score = DescriptionWord;
+                match.descriptionMarks = {{int(at), n}};
+                return;
+            }
+            if (inside < 0)
+                inside = int(at);
         }
-        if (inside < 0)
-            inside = int(at);
+        if (entry.categoryLower.contains(token)) {
+            match.score = DescriptionWord;
+        } else if (inside >= 0) {
+            match.score = DescriptionInside;
+            match.descriptionMarks = {{inside, n}};
+        }
     }
-    if (entry.categoryLower.contains(token)) {
-        match.score = DescriptionWord;
-        return match;
-    }
-    if (inside >= 0) {
-        match.score = DescriptionInside;
-        match.descriptionMarks = {{inside, n}};
-        return match;
-    }
+
     // One or two letters are in nearly every piece of code; matching them there only slows
     // the first keystrokes down.
-    if (n < kMinCodeLength)
-        return match;
-    if (entry.placementsLower.contains(token))
-        match.score = Placement;
-    else if (entry.codeLower.contains(token))
-        match.score = Code;
-    return match;
+    void placementOrCode() {
+        if (n < kMinCodeLength)
+            return;
+        if (entry.placementsLower.contains(token))
+            match.score = Placement;
+        else if (entry.codeLower.contains(token))
+            match.score = Code;
+    }
+};
+
+SearchIndex::TokenMatch SearchIndex::matchToken(const Entry& entry, const QString& token) {
+    TokenMatcher matcher(entry, token);
+    matcher.title();
+    if (matcher.match.score < 0)
+        matcher.descriptionOrCategory();
+    if (matcher.match.score < 0)
+        matcher.placementOrCode();
+    return matcher.match;
 }
 
 QList<SearchIndex::Hit> SearchIndex::search(const QString& query, int limit) const {

@@ -76,6 +76,8 @@ private:
         QList<QPair<int, int>> descriptionMarks;
     };
 
+    struct TokenMatcher;
+
     static Entry prepare(const SearchDocument& document, int order);
     static TokenMatch matchToken(const Entry& entry, const QString& token);
 

@@ -22,8 +22,7 @@ public:
 
     void Form_Load();
 
-    // The slot number shown, as text; empty when no slot matched.
-    QString entryText() const;
+    // The slot shown; 0 when no slot matched.
     int entrySlot() const { return m_entrySlot; }
     EntryViewCommands* commands() const { return m_commands; }
 

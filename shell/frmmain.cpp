@@ -103,82 +103,112 @@ void frmMain::buildControls() {
     setTabOrder(m_cmdbrowser, m_command1);
 }
 
+namespace {
+
+QAction* addItem(QObject* owner, QMenu* menu, const char* name, const QString& caption,
+                 std::function<void()> handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, owner, std::move(handler));
+    return action;
+}
+
+void addLine(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+} // namespace
+
 void frmMain::buildMenus() {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("frmMainMenuBar"));
     m_menuBar->hide(); // the frame takes it over; until then it must not cover the list
+    buildMainMenu();
+    buildToolsMenu();
+    buildHelpMenu();
+}
 
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
-                          std::function<void()> handler) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, std::move(handler));
-        return action;
-    };
-    auto addLine = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-    };
-    auto skin = [this](int n) { return [this, n] { m_context.skins->chooseSkin(n); }; };
-
-    QMenu* mnuMain = m_menuBar->addMenu(QCoreApplication::translate("frmMain", "&Main"));
-    mnuMain->setObjectName(QStringLiteral("mnuMain"));
-    addItem(mnuMain, "mnuOverview", QCoreApplication::translate("frmMain", "&Program Overview"),
+void frmMain::buildMainMenu() {
+    QMenu* mnuMain = addMenu(m_menuBar, "mnuMain", QCoreApplication::translate("frmMain", "&Main"));
+    addItem(this, mnuMain, "mnuOverview",
+            QCoreApplication::translate("frmMain", "&Program Overview"),
             [this] { showWindow(QStringLiteral("frmProg")); });
-    addItem(mnuMain, "mnuNew", QCoreApplication::translate("frmMain", "&New in this Version"),
+    addItem(this, mnuMain, "mnuNew", QCoreApplication::translate("frmMain", "&New in this Version"),
             [this] { showWindow(QStringLiteral("frmAboutMe")); });
     addLine(mnuMain, "mnuline4");
-    addItem(mnuMain, "mnuMyScripts", QCoreApplication::translate("frmMain", "&My Scripts!"),
+    addItem(this, mnuMain, "mnuMyScripts", QCoreApplication::translate("frmMain", "&My Scripts!"),
             [this] { m_cmbCategories->setCurrentIndex(MyScriptsCategory); });
     const auto myScripts = [this](void (MyScriptsService::*command)()) {
         return [this, command] { (m_context.myScripts->*command)(); };
     };
-    addItem(mnuMain, "mnuClearAll", QCoreApplication::translate("frmMain", "&Clear All Entries"),
+    addItem(this, mnuMain, "mnuClearAll",
+            QCoreApplication::translate("frmMain", "&Clear All Entries"),
             myScripts(&MyScriptsService::clearAllEntries));
-    addItem(mnuMain, "mnuUndoClearAll", QCoreApplication::translate("frmMain", "&Undo Clear All"),
+    addItem(this, mnuMain, "mnuUndoClearAll",
+            QCoreApplication::translate("frmMain", "&Undo Clear All"),
             myScripts(&MyScriptsService::undoClearAll));
     addLine(mnuMain, "mnuLineTransfer");
-    addItem(mnuMain, "mnuExport", QCoreApplication::translate("frmMain", "E&xport My Scripts..."),
+    addItem(this, mnuMain, "mnuExport",
+            QCoreApplication::translate("frmMain", "E&xport My Scripts..."),
             myScripts(&MyScriptsService::exportEntries));
-    addItem(mnuMain, "mnuImport", QCoreApplication::translate("frmMain", "&Import My Scripts..."),
+    addItem(this, mnuMain, "mnuImport",
+            QCoreApplication::translate("frmMain", "&Import My Scripts..."),
             myScripts(&MyScriptsService::importEntries));
-    addItem(mnuMain, "mnuRestore",
+    addItem(this, mnuMain, "mnuRestore",
             QCoreApplication::translate("frmMain", "&Restore My Scripts from Backup..."),
             myScripts(&MyScriptsService::restoreFromBackup));
     addLine(mnuMain, "mnuline3");
-    addItem(mnuMain, "mnuExit", QCoreApplication::translate("frmMain", "&Exit"),
+    addItem(this, mnuMain, "mnuExit", QCoreApplication::translate("frmMain", "&Exit"),
             [] { AppLifecycle::endProgram(); });
+}
 
-    QMenu* mnuTools = m_menuBar->addMenu(QCoreApplication::translate("frmMain", "&Tools"));
-    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+void frmMain::buildToolsMenu() {
+    QMenu* mnuTools =
+        addMenu(m_menuBar, "mnuTools", QCoreApplication::translate("frmMain", "&Tools"));
     QMenu* mnuSkin = mnuTools->addMenu(QCoreApplication::translate("frmMain", "&Skin Chooser"));
     mnuSkin->setObjectName(QStringLiteral("mnuSkin"));
-    addItem(mnuSkin, "mnuSkin1", QCoreApplication::translate("frmMain", "&Default Skin"), skin(1));
-    addItem(mnuSkin, "mnuSkin2", QCoreApplication::translate("frmMain", "&Light Wave"), skin(2));
-    addItem(mnuSkin, "mnuSkin3", QCoreApplication::translate("frmMain", "&Horizon Blue"), skin(3));
-    addItem(mnuSkin, "mnuSkin5", QCoreApplication::translate("frmMain", "&Battle Field"), skin(5));
-    addItem(mnuSkin, "mnuSkin4", QCoreApplication::translate("frmMain", "&Animal Farm"), skin(4));
+    auto skin = [this](int n) { return [this, n] { m_context.skins->chooseSkin(n); }; };
+    addItem(this, mnuSkin, "mnuSkin1", QCoreApplication::translate("frmMain", "&Default Skin"),
+            skin(1));
+    addItem(this, mnuSkin, "mnuSkin2", QCoreApplication::translate("frmMain", "&Light Wave"),
+            skin(2));
+    addItem(this, mnuSkin, "mnuSkin3", QCoreApplication::translate("frmMain", "&Horizon Blue"),
+            skin(3));
+    addItem(this, mnuSkin, "mnuSkin5", QCoreApplication::translate("frmMain", "&Battle Field"),
+            skin(5));
+    addItem(this, mnuSkin, "mnuSkin4", QCoreApplication::translate("frmMain", "&Animal Farm"),
+            skin(4));
     addLine(mnuTools, "mnuLine2");
-    addItem(mnuTools, "mnuElements", QCoreApplication::translate("frmMain", "&Web Elements"),
+    addItem(this, mnuTools, "mnuElements", QCoreApplication::translate("frmMain", "&Web Elements"),
             [this] { showWindow(QStringLiteral("frmWE")); });
-    addItem(mnuTools, "mnuBrowser", QCoreApplication::translate("frmMain", "&Quick Browser"),
+    addItem(this, mnuTools, "mnuBrowser", QCoreApplication::translate("frmMain", "&Quick Browser"),
             [this] { showWindow(QStringLiteral("frmBrowser")); });
     addLine(mnuTools, "mnuLineFind");
-    addItem(mnuTools, "mnuFindScript", QCoreApplication::translate("frmMain", "&Find Script..."),
+    addItem(this, mnuTools, "mnuFindScript",
+            QCoreApplication::translate("frmMain", "&Find Script..."),
             [this] { showWindow(QStringLiteral("frmFindScript")); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     auto* findShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     findShortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(findShortcut, &QShortcut::activated, this,
             [this] { showWindow(QStringLiteral("frmFindScript")); });
+}
 
-    QMenu* mnuHelp = m_menuBar->addMenu(QCoreApplication::translate("frmMain", "&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(mnuHelp, "mnuGeneral", QCoreApplication::translate("frmMain", "&General Help"),
+void frmMain::buildHelpMenu() {
+    QMenu* mnuHelp = addMenu(m_menuBar, "mnuHelp", QCoreApplication::translate("frmMain", "&Help"));
+    addItem(this, mnuHelp, "mnuGeneral", QCoreApplication::translate("frmMain", "&General Help"),
             [this] { showWindow(QStringLiteral("frmHelp")); });
-    addItem(mnuHelp, "mnuBeginners", QCoreApplication::translate("frmMain", "&Help for Beginners"),
+    addItem(this, mnuHelp, "mnuBeginners",
+            QCoreApplication::translate("frmMain", "&Help for Beginners"),
             [this] { showWindow(QStringLiteral("frmBegin")); });
     addLine(mnuHelp, "mnuline");
-    addItem(mnuHelp, "mnuAbout", QCoreApplication::translate("frmMain", "&About"),
+    addItem(this, mnuHelp, "mnuAbout", QCoreApplication::translate("frmMain", "&About"),
             [this] { showWindow(QStringLiteral("frmAbout")); });
 }
 

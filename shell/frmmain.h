@@ -49,6 +49,9 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void buildMainMenu();
+    void buildToolsMenu();
+    void buildHelpMenu();
     void CmbCategories_Click(int index);
     void Command1_Click();
     void cmdbrowser_Click();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pagecheck.h"
 
+#include "pagewatch.h"
+
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -20,33 +22,9 @@
 
 namespace {
 
-// Installed before any page script runs. It reports through the console's original error
-// function, so frames and pages that replace console.error are heard all the same. It also
-// notes every pending timer, so the checker can tell when the page has gone quiet.
-const char kWatchScript[] = R"JS(
-(function () {
-  if (window.__tagloomWatch) return;
-  window.__tagloomWatch = true;
-  var report = console.error.bind(console);
-  window.addEventListener('error', function (e) {
-    var t = e.target;
-    if (t && t !== window && t.tagName) {
-      report('tagloom-check: failed resource <' + t.tagName.toLowerCase() + '> ' +
-             (t.currentSrc || t.src || t.href || ''));
-    } else {
-      // Checked once every other listener has run: an error the page's own handler
-      // cancels (window.onerror returning true) counts as handled.
-      setTimeout(function () {
-        if (!e.defaultPrevented)
-          report('tagloom-check: uncaught error: ' + e.message + ' (' + e.filename + ':' + e.lineno + ')');
-      }, 0);
-    }
-  }, true);
-  window.addEventListener('unhandledrejection', function (e) {
-    var r = e.reason;
-    report('tagloom-check: unhandled rejection: ' + (r && r.message ? r.message : String(r)));
-  });
-
+// Runs inside the page watch: notes every pending timer, so the checker can tell when the page
+// has gone quiet, and drives the probe.
+const char kTimerWatch[] = R"JS(
   // Timers not yet run, by id, with the time they are due.
   var pending = {};
   function track(original, repeats) {
@@ -129,7 +107,6 @@ const char kWatchScript[] = R"JS(
     }
     if (test) ask(); else quiet();
   };
-})();
 )JS";
 
 // Every form control needs a name a screen reader can say, every picture an alt text, and
@@ -247,8 +224,8 @@ constexpr int kSettleTimeoutMs = 3000;
 // The page reports on its own; this only catches one that never does.
 constexpr int kReportTimeoutMs = kProbeTimeoutMs + kSettleTimeoutMs + 10000;
 
-QString watchScript() {
-    return QString::fromUtf8(kWatchScript)
+QString timerWatch() {
+    return QString::fromUtf8(kTimerWatch)
         .replace(QLatin1String("%PROBE%"), QString::number(kProbeTimeoutMs))
         .replace(QLatin1String("%SETTLE%"), QString::number(kSettleTimeoutMs));
 }
@@ -261,13 +238,7 @@ struct PageView {
     PageView() {
         page = new CheckedPage(&view);
         view.setPage(page);
-        QWebEngineScript watch;
-        watch.setName(QStringLiteral("tagloom-watch"));
-        watch.setInjectionPoint(QWebEngineScript::DocumentCreation);
-        watch.setWorldId(QWebEngineScript::MainWorld);
-        watch.setRunsOnSubFrames(true);
-        watch.setSourceCode(watchScript());
-        page->scripts().insert(watch);
+        page->scripts().insert(pageWatchScript(timerWatch()));
         view.resize(1000, 700);
         view.show();
     }

@@ -9,6 +9,7 @@
 #include "model/catalogue.h"
 #include "model/pageeditor.h"
 #include "model/pageinsertion.h"
+#include "pagewatch.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -30,30 +31,6 @@
 #include <memory>
 
 namespace {
-
-const char kWatchScript[] = R"JS(
-(function () {
-  if (window.__tagloomWatch) return;
-  window.__tagloomWatch = true;
-  var report = console.error.bind(console);
-  window.addEventListener('error', function (e) {
-    var t = e.target;
-    if (t && t !== window && t.tagName) {
-      report('tagloom-check: failed resource <' + t.tagName.toLowerCase() + '> ' +
-             (t.currentSrc || t.src || t.href || ''));
-    } else {
-      setTimeout(function () {
-        if (!e.defaultPrevented)
-          report('tagloom-check: uncaught error: ' + e.message + ' (' + e.filename + ':' + e.lineno + ')');
-      }, 0);
-    }
-  }, true);
-  window.addEventListener('unhandledrejection', function (e) {
-    var r = e.reason;
-    report('tagloom-check: unhandled rejection: ' + (r && r.message ? r.message : String(r)));
-  });
-})();
-)JS";
 
 constexpr int kParallelPages = 4;
 constexpr int kLoadTimeoutMs = 20000;
@@ -117,13 +94,7 @@ public:
         : m_done(std::move(done)) {
         m_page = new CheckedPage(&m_view);
         m_view.setPage(m_page);
-        QWebEngineScript watch;
-        watch.setName(QStringLiteral("tagloom-watch"));
-        watch.setInjectionPoint(QWebEngineScript::DocumentCreation);
-        watch.setWorldId(QWebEngineScript::MainWorld);
-        watch.setRunsOnSubFrames(true);
-        watch.setSourceCode(QString::fromUtf8(kWatchScript));
-        m_page->scripts().insert(watch);
+        m_page->scripts().insert(pageWatchScript());
         m_view.resize(900, 600);
         m_view.show();
         connect(m_page, &QWebEnginePage::loadingChanged, this,

@@ -67,6 +67,8 @@ private slots:
     void entryFileCheck_countsLinesInTheFile();
     void awkwardStrings_writeBackAsLiteralsThatReadTheSame_data();
     void awkwardStrings_writeBackAsLiteralsThatReadTheSame();
+    void handWrittenLiterals_escapesReadAsInScripts_data();
+    void handWrittenLiterals_escapesReadAsInScripts();
     void customisedEntry_refusesValuesOfTheWrongTypeAndResets();
     void previewPage_tellsErrorsAtTheUsersLine();
     void sandboxPolicy_keepsPagesInsideTheSite();
@@ -291,6 +293,44 @@ void TestEntrySettings::awkwardStrings_writeBackAsLiteralsThatReadTheSame() {
     QCOMPARE(again.settings.at(0).comment, QStringLiteral("what to say"));
     QCOMPARE(again.settings.at(1).value.toDouble(), 6.0);
     QCOMPARE(written.count(QLatin1String("</script>")), 1);
+}
+
+// Authors write escapes the program never writes itself; each must read as a browser reads it,
+// and anything a browser would not take as plain text must not be offered as a setting.
+void TestEntrySettings::handWrittenLiterals_escapesReadAsInScripts_data() {
+    QTest::addColumn<QString>("literal");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("control letters") << QStringLiteral("'a\\b\\f\\v\\0z'") << true
+                                     << QStringLiteral("a\b\f\v") + QChar(0) + QStringLiteral("z");
+    QTest::newRow("other letters stand for themselves")
+        << QStringLiteral("\"\\q\\'\\\"\"") << true << QStringLiteral("q'\"");
+    QTest::newRow("line continuation")
+        << QStringLiteral("'one \\\ntwo'") << true << QStringLiteral("one two");
+    QTest::newRow("hex and unicode")
+        << QStringLiteral("'\\x41\\u00e9\\x3c/'") << true << QStringLiteral(u"A\u00e9</");
+    QTest::newRow("code point in braces")
+        << QStringLiteral("'\\u{1F600}!\\u{41}'") << true << QStringLiteral(u"\U0001F600!A");
+    QTest::newRow("code point too large") << QStringLiteral("'\\u{110000}'") << false << QString();
+    QTest::newRow("brace never closed") << QStringLiteral("'\\u{41'") << false << QString();
+    QTest::newRow("hex cut short") << QStringLiteral("'\\x4'") << false << QString();
+    QTest::newRow("not hex") << QStringLiteral("'\\u00G1'") << false << QString();
+    QTest::newRow("backslash before the quote") << QStringLiteral("'abc\\'") << false << QString();
+    QTest::newRow("bare line break") << QStringLiteral("'a\nb'") << false << QString();
+    QTest::newRow("template with a line break")
+        << QStringLiteral("`a\nb`") << true << QStringLiteral("a\nb");
+    QTest::newRow("template placeholder") << QStringLiteral("`a${b}`") << false << QString();
+    QTest::newRow("quote inside") << QStringLiteral("'it's'") << false << QString();
+    QTest::newRow("quotes do not match") << QStringLiteral("'a\"") << false << QString();
+}
+
+void TestEntrySettings::handWrittenLiterals_escapesReadAsInScripts() {
+    QFETCH(QString, literal);
+    QFETCH(bool, readable);
+    QFETCH(QString, value);
+    QString read = QStringLiteral("unchanged");
+    QCOMPARE(EntrySettings::readStringLiteral(literal, &read), readable);
+    QCOMPARE(read, readable ? value : QStringLiteral("unchanged"));
 }
 
 void TestEntrySettings::customisedEntry_refusesValuesOfTheWrongTypeAndResets() {

@@ -59,6 +59,7 @@ private slots:
     void wholePagesAndUnknownTitlesAreRefused();
     void scannerIgnoresTagsInsideScriptsCommentsAndQuotes();
     void diffShowsOnlyTheChangedPlaces();
+    void diffIsAShortestEditThatRebuildsBothSides();
     void everyCatalogueEntryComesOutAgainByteForByte();
 };
 
@@ -318,6 +319,44 @@ void TestPageInsertion::diffShowsOnlyTheChangedPlaces() {
     QCOMPARE(LineDiff::unified({"a", "b"}, {"a", "b"}), QString());
     QCOMPARE(LineDiff::unified({"a", "b", "c"}, {"a", "x", "c"}, 1),
              QStringLiteral("@@ -1,3 +1,3 @@\n a\n-b\n+x\n c\n"));
+}
+
+// Against a plain longest-common-subsequence count: the diff changes no line it could keep, and
+// its lines give back both texts, over many small random pairs (equal ends, empty sides, repeats).
+void TestPageInsertion::diffIsAShortestEditThatRebuildsBothSides() {
+    QRandomGenerator random(17);
+    for (int round = 0; round < 2000; ++round) {
+        QStringList a, b;
+        for (int i = int(random.bounded(9)); i > 0; --i)
+            a.append(QString(QChar(u'a' + random.bounded(3))));
+        for (int i = int(random.bounded(9)); i > 0; --i)
+            b.append(QString(QChar(u'a' + random.bounded(3))));
+        std::vector<std::vector<int>> common(size_t(a.size() + 1),
+                                             std::vector<int>(size_t(b.size() + 1), 0));
+        for (qsizetype i = a.size() - 1; i >= 0; --i)
+            for (qsizetype j = b.size() - 1; j >= 0; --j)
+                common[size_t(i)][size_t(j)] = a.at(i) == b.at(j)
+                                                   ? common[size_t(i + 1)][size_t(j + 1)] + 1
+                                                   : std::max(common[size_t(i + 1)][size_t(j)],
+                                                              common[size_t(i)][size_t(j + 1)]);
+        QStringList before, after;
+        int changed = 0;
+        const QStringList lines = LineDiff::unified(a, b, 100).split(QLatin1Char('\n'));
+        for (const QString& line : lines) {
+            if (line.isEmpty() || line.startsWith(QLatin1String("@@")))
+                continue;
+            if (line.at(0) != QLatin1Char('+'))
+                before.append(line.mid(1));
+            if (line.at(0) != QLatin1Char('-'))
+                after.append(line.mid(1));
+            changed += line.at(0) == QLatin1Char(' ') ? 0 : 1;
+        }
+        const QString pair = a.join(QString()) + QLatin1Char('/') + b.join(QString());
+        QCOMPARE(changed, int(a.size() + b.size()) - 2 * common[0][0]);
+        if (a != b) {
+            QVERIFY2(before == a && after == b, qPrintable(pair));
+        }
+    }
 }
 
 void TestPageInsertion::everyCatalogueEntryComesOutAgainByteForByte() {

@@ -101,6 +101,49 @@ bool copySupportFiles(const QString& site, const QString& scripts, QTextStream& 
     return true;
 }
 
+// The settings form reads every entry's settings section; one it cannot read stops the build.
+bool settingsReadable(const QString& contentDir, QTextStream& err) {
+    QStringList problems;
+    QDirIterator entryFiles(contentDir, {QStringLiteral("*.txt")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+    while (entryFiles.hasNext()) {
+        const QString path = entryFiles.next();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            problems += EntrySettings::checkEntryFile(QString::fromUtf8(file.readAll()), path);
+    }
+    for (const QString& problem : std::as_const(problems))
+        err << problem << '\n';
+    return problems.isEmpty();
+}
+
+struct Written {
+    int pages = 0;
+    int placeholders = 0;
+};
+
+bool writeSamplePages(const Catalogue& catalogue, const QString& samples, QTextStream& err,
+                      Written* written) {
+    for (const ScriptEntry* entry : catalogue.entries()) {
+        if (!entry->hasSample())
+            continue;
+        const QString page =
+            entry->todo ? SamplePage::placeholder(*entry) : SamplePage::generate(*entry);
+        // The parser refuses such paths already; nothing is ever written outside the site.
+        const QString target = QDir::cleanPath(samples + entry->samplePage);
+        if (!target.startsWith(QDir::cleanPath(samples) + QLatin1Char('/'))) {
+            err << entry->formName << ": sample page outside the samples folder\n";
+            return false;
+        }
+        if (!writeFile(target, page, err))
+            return false;
+        ++written->pages;
+        if (entry->todo)
+            ++written->placeholders;
+    }
+    return writeFile(samples + QStringLiteral("index.html"), samplesIndex(catalogue), err);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -117,45 +160,11 @@ int main(int argc, char* argv[]) {
     const QStringList errors = catalogue.errors();
     for (const QString& error : errors)
         err << error << '\n';
-    if (!errors.isEmpty())
+    if (!errors.isEmpty() || !settingsReadable(args.at(1), err))
         return 1;
 
-    // The settings form reads every entry's settings section; one it cannot read stops the build.
-    QStringList settingsProblems;
-    QDirIterator entryFiles(args.at(1), {QStringLiteral("*.txt")}, QDir::Files,
-                            QDirIterator::Subdirectories);
-    while (entryFiles.hasNext()) {
-        const QString path = entryFiles.next();
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            settingsProblems +=
-                EntrySettings::checkEntryFile(QString::fromUtf8(file.readAll()), path);
-    }
-    for (const QString& problem : std::as_const(settingsProblems))
-        err << problem << '\n';
-    if (!settingsProblems.isEmpty())
-        return 1;
-
-    int written = 0;
-    int placeholders = 0;
-    for (const ScriptEntry* entry : catalogue.entries()) {
-        if (!entry->hasSample())
-            continue;
-        const QString page =
-            entry->todo ? SamplePage::placeholder(*entry) : SamplePage::generate(*entry);
-        // The parser refuses such paths already; nothing is ever written outside the site.
-        const QString target = QDir::cleanPath(samples + entry->samplePage);
-        if (!target.startsWith(QDir::cleanPath(samples) + QLatin1Char('/'))) {
-            err << entry->formName << ": sample page outside the samples folder\n";
-            return 1;
-        }
-        if (!writeFile(target, page, err))
-            return 1;
-        ++written;
-        if (entry->todo)
-            ++placeholders;
-    }
-    if (!writeFile(samples + QStringLiteral("index.html"), samplesIndex(catalogue), err))
+    Written written;
+    if (!writeSamplePages(catalogue, samples, err, &written))
         return 1;
     int copied = 0;
     for (const QString& supportFolder : args.mid(3)) {
@@ -163,7 +172,7 @@ int main(int argc, char* argv[]) {
             return 1;
     }
     QTextStream(stdout) << "support files copied beside their pages: " << copied << '\n';
-    QTextStream(stdout) << "sample pages written: " << written << " (" << placeholders
+    QTextStream(stdout) << "sample pages written: " << written.pages << " (" << written.placeholders
                         << " still placeholders)\n";
     return 0;
 }

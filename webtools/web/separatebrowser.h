@@ -18,7 +18,6 @@ public:
     void navigate(const QString& address);
     QWebEnginePage* page() const;
     QWebEngineView* view() const { return m_view; }
-    QLineEdit* addressLine() const { return m_address; }
 
 private:
     QWebEngineView* m_view = nullptr;
