@@ -25,7 +25,7 @@ static QDataStream& operator<<(QDataStream& stream, const ScriptEntry& entry) {
                   << entry.samplePage << qint32(entry.height) << entry.extraWindow << entry.blocks
                   << quirks.codeHeading << quirks.reverseTabOrder << quirks.separateBrowser
                   << quirks.tallBackground << quirks.addressBoxName << entry.probe << entry.demo
-                  << entry.demoHead << entry.pageTemplate << entry.todo;
+                  << entry.demoHead << entry.pageTemplate;
 }
 
 static QDataStream& operator>>(QDataStream& stream, ScriptEntry& entry) {
@@ -34,8 +34,7 @@ static QDataStream& operator>>(QDataStream& stream, ScriptEntry& entry) {
     stream >> entry.formName >> entry.title >> entry.caption >> entry.description >>
         entry.samplePage >> height >> entry.extraWindow >> entry.blocks >> quirks.codeHeading >>
         quirks.reverseTabOrder >> quirks.separateBrowser >> quirks.tallBackground >>
-        quirks.addressBoxName >> entry.probe >> entry.demo >> entry.demoHead >>
-        entry.pageTemplate >> entry.todo;
+        quirks.addressBoxName >> entry.probe >> entry.demo >> entry.demoHead >> entry.pageTemplate;
     entry.height = height;
     return stream;
 }
@@ -59,7 +58,7 @@ namespace {
 
 // Bump when the layout below changes; a blob of another layout is refused, never misread.
 constexpr quint32 kMagic = 0x544c4350; // "TLCP"
-constexpr quint32 kEntriesLayout = 1;
+constexpr quint32 kEntriesLayout = 2;
 constexpr quint32 kSearchLayout = 1;
 
 // Little-endian, the machine's own order: strings are read without swapping bytes.

@@ -248,11 +248,7 @@ bool Parser::storeKey(const QString& key, const QString& value) {
         return storeQuirk(key, value);
     else if (key == QLatin1String("description"))
         entry.description = value;
-    else if (key == QLatin1String("status")) {
-        if (value != QLatin1String("todo"))
-            return fail(m_line, QStringLiteral("status can only be 'todo'"));
-        entry.todo = true;
-    } else
+    else
         return fail(m_line, QStringLiteral("unknown key '%1'").arg(key));
     return true;
 }
@@ -339,10 +335,10 @@ bool Parser::finishSection(const Section& section) {
         block.code = body;
     }
     const bool needsText = block.kind == EntryBlock::Kind::X || block.kind == EntryBlock::Kind::N;
-    if (!entry.todo && needsText && block.instruction.isEmpty())
+    if (needsText && block.instruction.isEmpty())
         return fail(section.line,
                     QStringLiteral("block %1 needs its instruction text").arg(letter));
-    if (!entry.todo && block.hasCodeBox() && block.code.trimmed().isEmpty())
+    if (block.hasCodeBox() && block.code.trimmed().isEmpty())
         return fail(section.line, QStringLiteral("block %1 has no code").arg(letter));
     entry.blocks.append(block);
     return true;

@@ -94,11 +94,4 @@ QString generate(const ScriptEntry& entry) {
     return page;
 }
 
-QString placeholder(const ScriptEntry& entry) {
-    return QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>"
-                          "</head>\n<body><h1>%1</h1><p>The sample page for this script is "
-                          "being prepared.</p></body></html>\n")
-        .arg(escapeHtml(entry.title));
-}
-
 } // namespace SamplePage

@@ -10,7 +10,4 @@ namespace SamplePage {
 
 QString generate(const ScriptEntry& entry);
 
-// A page for entries whose texts are still being written.
-QString placeholder(const ScriptEntry& entry);
-
 } // namespace SamplePage

@@ -49,7 +49,6 @@ struct ScriptEntry {
     QString demo;
     QString demoHead;
     QString pageTemplate;
-    bool todo = false;
 
     bool hasSample() const { return !samplePage.isEmpty(); }
     // The sample page's address under the given site address.

@@ -222,7 +222,6 @@ void TestSamplePages::checkerFindsWhatKeyboardAndScreenReaderUsersMiss() {
 // load ahead of the rows that ask for them.
 void TestSamplePages::sampleRows() {
     QTest::addColumn<QString>("problem"); // known before loading anything
-    QTest::addColumn<bool>("todo");
     Catalogue catalogue;
     QVERIFY(catalogue.errors().isEmpty());
     const QStringList only = onlyFolders();
@@ -238,11 +237,10 @@ void TestSamplePages::sampleRows() {
             problem = QStringLiteral("page was not generated: ") + entry->samplePage;
         else if (entry->probe.trimmed().isEmpty())
             problem = QStringLiteral("no probe declared");
-        else if (!entry->todo)
+        else
             m_checker->enqueue(entry->samplePage, QUrl::fromLocalFile(file), entry->probe);
         QTest::newRow(qPrintable(entry->samplePage))
-            << (problem.isEmpty() ? problem : entry->formName + QStringLiteral(": ") + problem)
-            << entry->todo;
+            << (problem.isEmpty() ? problem : entry->formName + QStringLiteral(": ") + problem);
     }
 }
 
@@ -252,9 +250,6 @@ void TestSamplePages::samplePage_data() {
 
 void TestSamplePages::samplePage() {
     QFETCH(QString, problem);
-    QFETCH(bool, todo);
-    if (todo)
-        QSKIP("entry not finished");
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     const PageOutcome outcome = m_checker->outcome(QString::fromUtf8(QTest::currentDataTag()));
     QVERIFY2(outcome.ok, qPrintable(outcome.reason));
@@ -266,9 +261,6 @@ void TestSamplePages::samplePageAccessibility_data() {
 
 void TestSamplePages::samplePageAccessibility() {
     QFETCH(QString, problem);
-    QFETCH(bool, todo);
-    if (todo)
-        QSKIP("entry not finished");
     if (!problem.isEmpty())
         QSKIP("nothing to look at; samplePage reports why");
     const PageOutcome outcome = m_checker->outcome(QString::fromUtf8(QTest::currentDataTag()));

@@ -64,7 +64,6 @@ void TestCataloguePack::entriesReadBackFieldForField() {
         QCOMPARE(a.demo, b.demo);
         QCOMPARE(a.demoHead, b.demoHead);
         QCOMPARE(a.pageTemplate, b.pageTemplate);
-        QCOMPARE(a.todo, b.todo);
         quirky += !b.quirks.codeHeading || b.quirks.reverseTabOrder || b.quirks.separateBrowser ||
                   b.quirks.tallBackground;
         withDemo += !b.demo.isEmpty();
