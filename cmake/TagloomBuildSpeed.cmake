@@ -83,12 +83,36 @@ function(tagloom_precompile_qt_headers)
         endif()
         tagloom_links_widgets(${target} widgets)
         if(widgets)
-            target_precompile_headers(${target} PRIVATE ${TAGLOOM_PCH_WIDGETS})
+            set(flavour widgets)
         else()
-            target_precompile_headers(${target} PRIVATE ${TAGLOOM_PCH_CORE})
+            set(flavour core)
+        endif()
+        if(type STREQUAL "EXECUTABLE")
+            string(TOUPPER ${flavour} upper)
+            target_precompile_headers(${target} PRIVATE ${TAGLOOM_PCH_${upper}})
+        else()
+            # The libraries all compile the same way, so they share one header per flavour.
+            target_precompile_headers(${target} REUSE_FROM tagloom_library_headers_${flavour})
         endif()
     endforeach()
 endfunction()
+
+# The holders of the libraries' shared headers: they link nothing of the program, so any
+# library may wait for them.
+if(TAGLOOM_PRECOMPILED_HEADERS)
+    foreach(flavour core widgets)
+        set(holder tagloom_library_headers_${flavour})
+        file(WRITE ${CMAKE_BINARY_DIR}/${holder}.cpp "// Holds the libraries' shared header.\n")
+        add_library(${holder} OBJECT ${CMAKE_BINARY_DIR}/${holder}.cpp)
+        string(TOUPPER ${flavour} upper)
+        if(flavour STREQUAL "widgets")
+            target_link_libraries(${holder} PRIVATE Qt6::Widgets)
+        else()
+            target_link_libraries(${holder} PRIVATE Qt6::Core)
+        endif()
+        target_precompile_headers(${holder} PRIVATE ${TAGLOOM_PCH_${upper}})
+    endforeach()
+endif()
 
 # tagloom_test_headers(<holder> <libraries> <header>...): a precompiled header for many test
 # executables at once, built in the object library <holder> that links <libraries> (so it sees
