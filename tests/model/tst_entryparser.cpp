@@ -71,6 +71,9 @@ private slots:
     void manyBlocksAfterADemoSection();
     void generatedVariants();
     void secondaryTextsKeepTheSameRules();
+
+private:
+    void refusedAtItsLine();
 };
 
 void TestEntryParser::validFileParses() {
@@ -112,7 +115,8 @@ void TestEntryParser::brokenTextIsRefusedAtItsLine_data() {
     QTest::newRow("carriage return") << at(13, "\r") << 13 << QStringLiteral("carriage return");
 }
 
-void TestEntryParser::brokenTextIsRefusedAtItsLine() {
+// The current row's file is refused, at its line and with its message.
+void TestEntryParser::refusedAtItsLine() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, line);
     QFETCH(QString, message);
@@ -120,6 +124,10 @@ void TestEntryParser::brokenTextIsRefusedAtItsLine() {
     QVERIFY(!r.ok);
     QCOMPARE(errorLine(r.error), line);
     QVERIFY2(r.error.contains(message), qPrintable(r.error));
+}
+
+void TestEntryParser::brokenTextIsRefusedAtItsLine() {
+    refusedAtItsLine();
 }
 
 void TestEntryParser::structureErrorsNameARealLine_data() {
@@ -152,13 +160,7 @@ void TestEntryParser::structureErrorsNameARealLine_data() {
 }
 
 void TestEntryParser::structureErrorsNameARealLine() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, line);
-    QFETCH(QString, message);
-    const EntryParser::Result r = EntryParser::parseFile(bytes, kFile);
-    QVERIFY(!r.ok);
-    QCOMPARE(errorLine(r.error), line);
-    QVERIFY2(r.error.contains(message), qPrintable(r.error));
+    refusedAtItsLine();
 }
 
 void TestEntryParser::samplePathsStayInsideTheSite() {
