@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder writes tagloom_<version>-1_<arch>.deb.
-# Run-time dependencies come from the shared libraries (dpkg-shlibdeps); what is loaded by name at
-# run time (the SQLite driver, the web engine's helper process) is listed by hand.
+# Run-time dependencies come from the shared libraries (dpkg-shlibdeps, see below); what is loaded by
+# name at run time (the SQLite driver, the web engine's helper process) is listed by hand.
 
 set(TAGLOOM_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tagloom)
 
@@ -48,7 +48,18 @@ page they belong, and a live sample page from a bundled offline web site.
 Beside the catalogue it keeps up to 30 snippets of your own, and offers a
 search palette, a command line for editors, a small web browser and a
 gallery of web graphics.")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6webenginecore6-bin, xdg-utils")
+# The shared-library dependencies come from dpkg-shlibdeps run on the package's three binaries by
+# cmake/shlibdeps.cmake, when cpack starts. CPack's own way (CPACK_DEBIAN_PACKAGE_SHLIBDEPS) runs
+# `file` on each of the ~480 files of the package to find them, which took 14 of the 15 seconds.
+set(tagloom_packaged_binaries $<TARGET_FILE:tagloom> $<TARGET_FILE:tagloom_windows>)
+if(TARGET tagloom_web)
+    list(APPEND tagloom_packaged_binaries $<TARGET_FILE:tagloom_web>)
+endif()
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/TagloomCPackOptions.cmake CONTENT
+     "set(TAGLOOM_PACKAGED_BINARIES \"${tagloom_packaged_binaries}\")
+include(\"${CMAKE_SOURCE_DIR}/cmake/shlibdeps.cmake\")
+")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/TagloomCPackOptions.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -10,12 +10,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-struct Value {
+// One value as the file gives it. Not in the anonymous namespace, as FileSystemRegistry::Data
+// holds a table of them.
+struct RegistryFileValue {
     quint32 type = SystemRegistry::TypeString;
     QByteArray bytes;
 };
+
+namespace {
+
+using Value = RegistryFileValue;
 
 // Key paths and value names are compared without regard to case, as the registry does.
 QString keyId(SystemRegistry::Root root, const QString& path) {

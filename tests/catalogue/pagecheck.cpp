@@ -185,6 +185,9 @@ function () {
 }
 )JS";
 
+} // namespace
+
+// Outside the anonymous namespace, as the lent views (declared in the header) hold one.
 class CheckedPage final : public QWebEnginePage {
 public:
     using QWebEnginePage::QWebEnginePage;
@@ -217,6 +220,8 @@ protected:
     }
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
 };
+
+namespace {
 
 constexpr int kLoadTimeoutMs = 20000;
 constexpr int kProbeTimeoutMs = 5000;

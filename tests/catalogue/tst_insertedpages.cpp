@@ -76,12 +76,17 @@ protected:
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
 };
 
+} // namespace
+
+// Outside the anonymous namespace, as the test object keeps a list of them.
 struct Job {
     QString name;
     QString path;
     QString probe;
     int pass = 0; // which test function reports it
 };
+
+namespace {
 
 // A visible view (hidden pages throttle their timers) that checks one page after another, each
 // judged by a timer that polls the probe until it holds, fails, or runs out of time. A new view
