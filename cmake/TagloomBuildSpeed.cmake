@@ -165,22 +165,19 @@ function(tagloom_drop_test_folder target)
                                              -Winvalid-pch)
 endfunction()
 
-# tagloom_use_test_headers(<test> <holder>): <test> compiles with <holder>'s precompiled header.
-# Without a holder, it picks the one that matches what <test> links: a header built with other Qt
-# modules' definitions would be silently ignored by the compiler. Tests of the web engine get none.
+# tagloom_use_test_headers(<test>): <test> compiles with the shared test header that matches what
+# it links (a header built with other Qt modules' definitions would be of no use to the compiler).
+# Tests of the web engine get none: too few to pay for a header of their own.
 function(tagloom_use_test_headers target)
-    set(holder ${ARGN})
-    if(NOT holder)
-        get_target_property(libs ${target} LINK_LIBRARIES)
-        if(libs MATCHES "WebEngine")
-            return()
-        endif()
-        tagloom_links_widgets(${target} widgets)
-        if(widgets)
-            set(holder tagloom_test_headers_widgets)
-        else()
-            set(holder tagloom_test_headers_model)
-        endif()
+    get_target_property(libs ${target} LINK_LIBRARIES)
+    if(libs MATCHES "WebEngine")
+        return()
+    endif()
+    tagloom_links_widgets(${target} widgets)
+    if(widgets)
+        set(holder tagloom_test_headers_widgets)
+    else()
+        set(holder tagloom_test_headers_model)
     endif()
     if(NOT TARGET ${holder})
         return()
