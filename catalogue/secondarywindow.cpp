@@ -7,6 +7,7 @@
 #include "kit/entryview.h"
 #include "model/catalogue.h"
 #include "model/secondarywindows.h"
+#include "widgets/bundledpicture.h"
 #include "widgets/codebox.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,7 @@ SecondaryWindow::SecondaryWindow(const SecondaryWindowDesign& design, const QStr
     setFont(UiFonts::normal());
     setFixedSize(Twips::size(design.client.width(), design.client.height()));
     if (design.picture)
-        m_background = QPixmap(QStringLiteral(":/assets/backgrounds/viewer.png"));
+        m_background = Widgets::bundledPicture(QStringLiteral(":/assets/backgrounds/viewer.png"));
 
     if (!design.note.isNull()) {
         auto* label = new QLabel(this);

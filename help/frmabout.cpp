@@ -11,6 +11,7 @@
 
 #include "kit/appcontext.h"
 #include "kit/windowregistry.h"
+#include "widgets/bundledpicture.h"
 #include "widgets/formparts.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ void frmAbout::addHeader(const QString& base) {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(Twips::rect(180, 240, 555, 495));
-    picture->setPixmap(QPixmap(QStringLiteral(":/assets/icon/tagloom-32.png")));
+    picture->setPixmap(Widgets::bundledPicture(QStringLiteral(":/assets/icon/tagloom-32.png")));
     picture->setAlignment(Qt::AlignCenter);
 
     Widgets::makeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Tagloom v2.0 -Rev 1101"),

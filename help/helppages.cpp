@@ -7,6 +7,7 @@
 #include "platform/uifonts.h"
 
 #include "kit/appcontext.h"
+#include "widgets/bundledpicture.h"
 #include "widgets/formparts.h"
 
 #include <QCoreApplication>
@@ -140,7 +141,7 @@ frmHelp::frmHelp(AppContext& context, QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setGeometry(Twips::rect(3180, 1020, 480, 480));
-    icon->setPixmap(QPixmap(QStringLiteral(":/assets/icon/tagloom-32.png")));
+    icon->setPixmap(Widgets::bundledPicture(QStringLiteral(":/assets/icon/tagloom-32.png")));
     icon->setAttribute(Qt::WA_TranslucentBackground);
 
     makeBackLabel(QStringLiteral("Label3"));

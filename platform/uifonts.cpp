@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QtMath>
 
+#include <fontconfig/fontconfig.h>
+
 namespace UiFonts {
 
 namespace {
@@ -20,6 +22,11 @@ void registerBold() {
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
 }
 } // namespace
+
+void loadConfiguration() {
+    // Qt's font database calls FcInit() too and then finds the configuration loaded.
+    FcInit();
+}
 
 void install() {
     if (!g_family.isEmpty())

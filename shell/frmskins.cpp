@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/frmskins.h"
 
+#include "widgets/bundledpicture.h"
+
 #include <QLabel>
 #include <QShowEvent>
 
@@ -27,7 +29,7 @@ QPixmap frmSkins::picture(int skin) const {
     QLabel* box = m_pictures[skin - 1];
     if (!m_loaded[skin - 1]) {
         m_loaded[skin - 1] = true;
-        box->setPixmap(QPixmap(picturePath(skin)));
+        box->setPixmap(Widgets::bundledPicture(picturePath(skin)));
         box->adjustSize();
     }
     return box->pixmap();

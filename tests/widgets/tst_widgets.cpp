@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shared controls on their own: the one link and the one label factory.
+// The shared controls on their own: the one link, the one label factory and the pictures the
+// program ships.
 #include "platform/uifonts.h"
 
+#include "widgets/bundledpicture.h"
 #include "widgets/formparts.h"
 #include "widgets/linklabel.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <thread>
 
 class TestWidgets : public QObject {
     Q_OBJECT
@@ -15,6 +19,7 @@ private slots:
     void linkOwnsItsLook();
     void linkActsOnAClickThatEndsOnIt();
     void labelsShowTextAsWritten();
+    void bundledPicturesAreReadAsPngOnly();
 };
 
 void TestWidgets::linkOwnsItsLook() {
@@ -64,6 +69,49 @@ void TestWidgets::labelsShowTextAsWritten() {
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     QVERIFY(label->wordWrap());
     QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+}
+
+namespace {
+
+bool imagePluginLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
+
+} // namespace
+
+// The same pixels whether decoded ahead on another thread or on first use, with no image plugin
+// loaded on the way (what reading them this way saves at start-up); nothing for a picture that
+// is missing or not a PNG.
+void TestWidgets::bundledPicturesAreReadAsPngOnly() {
+    const QString opaquePath = QFINDTESTDATA("../../assets/skins/skin1.png");
+    const QString translucentPath = QFINDTESTDATA("../../assets/icon/tagloom-16.png");
+    QVERIFY(!opaquePath.isEmpty() && !translucentPath.isEmpty());
+    QVERIFY(!imagePluginLoaded());
+
+    std::thread([&] { Widgets::preloadPictures({translucentPath}); }).join();
+    const QPixmap preloaded = Widgets::bundledPicture(translucentPath);
+    const QPixmap read = Widgets::bundledPicture(opaquePath);
+    QCOMPARE(Widgets::bundledPicture(opaquePath).cacheKey(), read.cacheKey());
+    QVERIFY(!imagePluginLoaded());
+
+    // Qt's general reader, which may load plugins, is the reference.
+    QCOMPARE(read.toImage().convertToFormat(QImage::Format_RGB32),
+             QImage(opaquePath).convertToFormat(QImage::Format_RGB32));
+    // Pixmaps keep translucent pictures premultiplied, read ahead or not.
+    QCOMPARE(preloaded.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             QImage(translucentPath).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString jpegPath = dir.filePath(QStringLiteral("jpeg-inside.png"));
+    QFile jpeg(jpegPath);
+    QVERIFY(jpeg.open(QIODevice::WriteOnly));
+    // The start of a JPEG, whatever its name says.
+    jpeg.write(QByteArray::fromHex("ffd8ffe000104a46494600010100000100010000ffd9"));
+    jpeg.close();
+    QVERIFY(Widgets::bundledPicture(jpegPath).isNull());
+    QVERIFY(Widgets::bundledPicture(dir.filePath(QStringLiteral("missing.png"))).isNull());
 }
 
 QTEST_MAIN(TestWidgets)
