@@ -5,8 +5,6 @@
 #include <QFontDatabase>
 #include <QtMath>
 
-#include <fontconfig/fontconfig.h>
-
 namespace UiFonts {
 
 namespace {
@@ -22,11 +20,6 @@ void registerBold() {
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
 }
 } // namespace
-
-void loadConfiguration() {
-    // Qt's font database calls FcInit() too and then finds the configuration loaded.
-    FcInit();
-}
 
 void install() {
     if (!g_family.isEmpty())

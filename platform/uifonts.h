@@ -6,11 +6,6 @@
 // The program ships its own sans font so every window measures the same everywhere.
 namespace UiFonts {
 
-// Reads the system's font configuration, which Qt's font database would otherwise read on
-// first use. Needs no application object and may run on any thread, so start-up does it
-// while the application object connects to the display.
-void loadConfiguration();
-
 // Registers the bundled font and makes it the application font (its bold face follows on the
 // first bold font asked for). Safe to call twice.
 void install();

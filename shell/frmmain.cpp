@@ -30,17 +30,13 @@
 frmMain::frmMain(AppContext& context, QWidget* parent)
     : HubWindow(parent)
     , m_context(context)
-    , m_skin(Widgets::bundledPicture(firstPictures().at(0))) {
+    , m_skin(Widgets::bundledPicture(QStringLiteral(":/assets/skins/skin1.png"))) {
     setObjectName(QStringLiteral("frmMain"));
     setAccessibleName(QCoreApplication::translate("frmMain", "Scripts by category"));
     setFixedSize(designedClientSize());
     setAutoFillBackground(false);
     buildControls();
     buildMenus();
-}
-
-QStringList frmMain::firstPictures() {
-    return {QStringLiteral(":/assets/skins/skin1.png"), QStringLiteral(":/assets/logo.png")};
 }
 
 QSize frmMain::designedClientSize() {
@@ -51,7 +47,7 @@ void frmMain::buildControls() {
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setGeometry(Twips::rect(1500, 240, 2235, 750));
-    m_image1->setPixmap(Widgets::bundledPicture(firstPictures().at(1)));
+    m_image1->setPixmap(Widgets::bundledPicture(QStringLiteral(":/assets/logo.png")));
     m_image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_list1 = new QListWidget(this);

@@ -21,8 +21,6 @@ public:
     explicit frmMain(AppContext& context, QWidget* parent = nullptr);
 
     static QSize designedClientSize();
-    // The default skin, then the logo: decoded ahead while the program starts.
-    static QStringList firstPictures();
     static constexpr int MyScriptsCategory = 16;
 
     // The doors other windows use.

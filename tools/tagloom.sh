@@ -13,7 +13,7 @@ run | test) ;;
     ;;
 esac
 
-packages="cmake ninja-build g++ lld pkg-config qt6-base-dev qt6-base-private-dev libfontconfig-dev libqt6sql6-sqlite libgl-dev
+packages="cmake ninja-build g++ lld pkg-config qt6-base-dev qt6-base-private-dev libqt6sql6-sqlite libgl-dev
 qt6-webengine-dev libqt6webenginecore6-bin qt6-tools-dev qt6-l10n-tools xvfb xauth imagemagick util-linux
 dpkg-dev file lintian appstream desktop-file-utils man-db"
 

@@ -10,11 +10,13 @@
 
 #include "support/guitest.h"
 #include "support/testprogram.h"
+#include "widgets/bundledpicture.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QResource>
 #include <QtTest>
 
 #include <memory>
@@ -103,6 +105,7 @@ private slots:
     void menuFailureKeepsTheStoredChoice();
     void startupFailureOpensAsFarAsItGot();
     void lostWriteIsReported();
+    void firstWindowPicturesShipUnpackedAsTheirPngs();
 };
 
 void TestSkins::startupAppliesTheSavedSkinExactly_data() {
@@ -239,6 +242,23 @@ void TestSkins::lostWriteIsReported() {
     QCOMPARE(h.messages.shown.first().title, QStringLiteral("Tagloom Error!"));
     QVERIFY(h.messages.shown.first().text.contains(QStringLiteral("could not be remembered")));
     QVERIFY(h.messages.shown.first().text.contains(QStringLiteral("disk full")));
+}
+
+// The first window's pictures are read from their unpacked copies, which must be whole,
+// uncompressed (or start-up would inflate them) and the same pixels as the PNGs they came from.
+void TestSkins::firstWindowPicturesShipUnpackedAsTheirPngs() {
+    for (const char* name : {"icon/tagloom-16.png", "icon/tagloom-32.png", "icon/tagloom-48.png",
+                             "icon/tagloom-64.png", "logo.png", "skins/skin1.png"}) {
+        const QString path = QStringLiteral(":/assets/") + QLatin1String(name);
+        const QResource unpacked(path + QStringLiteral(".pixels"));
+        QVERIFY2(unpacked.isValid(), name);
+        QCOMPARE(unpacked.compressionAlgorithm(), QResource::NoCompression);
+        const QImage pixels = Widgets::fromUnpackedPicture(unpacked.data(), unpacked.size());
+        QVERIFY2(!pixels.isNull(), name);
+        const QImage png(path, "PNG");
+        QCOMPARE(pixels, png.convertToFormat(pixels.format()));
+        QCOMPARE(Widgets::bundledPicture(path).toImage().convertToFormat(pixels.format()), pixels);
+    }
 }
 
 QTEST_MAIN(TestSkins)

@@ -10,8 +10,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <thread>
-
 class TestWidgets : public QObject {
     Q_OBJECT
 private slots:
@@ -20,6 +18,7 @@ private slots:
     void linkActsOnAClickThatEndsOnIt();
     void labelsShowTextAsWritten();
     void bundledPicturesAreReadAsPngOnly();
+    void unpackedPicturesKeepEveryPixelAndRefuseDamage();
 };
 
 void TestWidgets::linkOwnsItsLook() {
@@ -80,17 +79,15 @@ bool imagePluginLoaded() {
 
 } // namespace
 
-// The same pixels whether decoded ahead on another thread or on first use, with no image plugin
-// loaded on the way (what reading them this way saves at start-up); nothing for a picture that
-// is missing or not a PNG.
+// The pixels Qt's general reader gives, with no image plugin loaded on the way (what reading
+// them this way saves at start-up); nothing for a picture that is missing or not a PNG.
 void TestWidgets::bundledPicturesAreReadAsPngOnly() {
     const QString opaquePath = QFINDTESTDATA("../../assets/skins/skin1.png");
     const QString translucentPath = QFINDTESTDATA("../../assets/icon/tagloom-16.png");
     QVERIFY(!opaquePath.isEmpty() && !translucentPath.isEmpty());
     QVERIFY(!imagePluginLoaded());
 
-    std::thread([&] { Widgets::preloadPictures({translucentPath}); }).join();
-    const QPixmap preloaded = Widgets::bundledPicture(translucentPath);
+    const QPixmap translucent = Widgets::bundledPicture(translucentPath);
     const QPixmap read = Widgets::bundledPicture(opaquePath);
     QCOMPARE(Widgets::bundledPicture(opaquePath).cacheKey(), read.cacheKey());
     QVERIFY(!imagePluginLoaded());
@@ -98,8 +95,8 @@ void TestWidgets::bundledPicturesAreReadAsPngOnly() {
     // Qt's general reader, which may load plugins, is the reference.
     QCOMPARE(read.toImage().convertToFormat(QImage::Format_RGB32),
              QImage(opaquePath).convertToFormat(QImage::Format_RGB32));
-    // Pixmaps keep translucent pictures premultiplied, read ahead or not.
-    QCOMPARE(preloaded.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+    // Pixmaps keep translucent pictures premultiplied.
+    QCOMPARE(translucent.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
              QImage(translucentPath).convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
     QTemporaryDir dir;
@@ -112,6 +109,42 @@ void TestWidgets::bundledPicturesAreReadAsPngOnly() {
     jpeg.close();
     QVERIFY(Widgets::bundledPicture(jpegPath).isNull());
     QVERIFY(Widgets::bundledPicture(dir.filePath(QStringLiteral("missing.png"))).isNull());
+}
+
+void TestWidgets::unpackedPicturesKeepEveryPixelAndRefuseDamage() {
+    // An odd width, and translucent pixels that must stay premultiplied exactly.
+    QImage translucent(37, 5, QImage::Format_ARGB32);
+    for (int y = 0; y < translucent.height(); ++y)
+        for (int x = 0; x < translucent.width(); ++x)
+            translucent.setPixel(x, y, qRgba(x * 7, y * 50, (x * y) % 256, x * 6));
+    const QImage opaque = translucent.convertToFormat(QImage::Format_RGB32);
+    for (const QImage& original : {translucent, opaque}) {
+        const QByteArray bytes = Widgets::unpackedPicture(original);
+        const QImage back = Widgets::fromUnpackedPicture(
+            reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+        QCOMPARE(back, original.convertToFormat(original.hasAlphaChannel()
+                                                    ? QImage::Format_ARGB32_Premultiplied
+                                                    : QImage::Format_RGB32));
+    }
+
+    const QByteArray bytes = Widgets::unpackedPicture(opaque);
+    const auto read = [](const QByteArray& copy) {
+        return Widgets::fromUnpackedPicture(reinterpret_cast<const uchar*>(copy.constData()),
+                                            copy.size());
+    };
+    const auto damaged = [&](int at, char value) {
+        QByteArray copy = bytes;
+        copy[at] = value;
+        return read(copy);
+    };
+    QVERIFY(Widgets::fromUnpackedPicture(nullptr, 0).isNull());
+    QVERIFY(read(bytes.left(bytes.size() - 1)).isNull()); // cut short
+    QVERIFY(read(bytes + "x").isNull());
+    QVERIFY(damaged(0, 'X').isNull());     // not the form
+    QVERIFY(damaged(8, 0).isNull());       // no width
+    QVERIFY(damaged(11, '\x7f').isNull()); // a width no picture has
+    QVERIFY(damaged(15, '\xff').isNull()); // a height no picture has
+    QVERIFY(damaged(16, 5).isNull());      // a pixel format of another size
 }
 
 QTEST_MAIN(TestWidgets)
