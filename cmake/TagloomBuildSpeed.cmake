@@ -135,10 +135,11 @@ function(tagloom_precompile_qt_headers)
     endif()
     tagloom_built_targets("STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|EXECUTABLE" targets)
     foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
         get_target_property(sources ${target} SOURCES)
         list(FILTER sources INCLUDE REGEX "\\.cpp$")
         list(LENGTH sources count)
-        if(count LESS 4) # one or two sources: building the header costs more than it saves
+        if(count LESS 4) # three sources or fewer: building the header costs more than it saves
             continue()
         endif()
         tagloom_header_flavour(${target} flavour)
